@@ -1,0 +1,87 @@
+// Shared services of every phase: bounded texts, heap texts, the record
+// arena, console output, the wait for Enter, and the single way the
+// compiler stops.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <new>
+#include <string>
+
+// ---- Texts ---------------------------------------------------------------
+
+// A text holds at most 255 characters; longer results keep their first 255.
+constexpr size_t kMaxText = 255;
+using Text = std::string;
+
+Text CutText(const Text &t, size_t limit = kMaxText);
+
+// Heap text: a length byte followed by exactly that many characters, kept in
+// the record arena.  The empty text has no heap text (nullptr).
+using HeapText = const unsigned char *;
+
+HeapText NewHeapText(const Text &t);
+Text HeapTextOrEmpty(HeapText h);
+// Length-prefixed copy that exists even for the empty text (node texts).
+HeapText NewShortString(const Text &t);
+
+// ---- Conversions ---------------------------------------------------------
+
+struct SourcePos;
+
+uint32_t HexValue(const Text &t);
+int64_t DecimalValue(const Text &t);
+Text DecimalText(int64_t v);
+Text PositionText(const SourcePos &p);
+bool FileReadable(const Text &name);
+Text CharText(char c);
+
+// ---- Record arena --------------------------------------------------------
+
+// Records are allocated once and live until the run ends; a test harness or
+// fuzz target releases them all at once with ArenaReset.
+void *ArenaAlloc(size_t bytes);
+void ArenaReset();
+
+// A zero-filled record of a trivially constructible type.
+template <class T> T *NewRecord() {
+  return new (ArenaAlloc(sizeof(T))) T();
+}
+
+// ---- Console -------------------------------------------------------------
+
+// Every console line goes here (standard output unless a test redirects it).
+std::ostream &Con();
+void SetConsole(std::ostream *out); // nullptr restores standard output
+void SetConsoleInput(std::istream *in); // nullptr restores standard input
+
+// Reads and discards one line of input; at end of input it simply goes on.
+void WaitForEnter();
+
+// ---- Stopping --------------------------------------------------------------
+
+// Thrown by StopCompiler; the program entry (or a test) catches it.
+struct CompilerStop {
+  int status;
+};
+
+// The only way the compiler ends a run early.
+[[noreturn]] void StopCompiler(int status);
+
+// Run-time stop: "Runtime error N: what", then StopCompiler(N).
+constexpr int kStopFileNotFound = 2;
+constexpr int kStopFileUnreadable = 5;
+constexpr int kStopLimit = 201;
+[[noreturn]] void RunTimeStop(int status, const Text &what);
+
+// ---- Command line ------------------------------------------------------------
+
+// The first command-line argument, unchanged; read again by the include
+// search and the output-file naming.
+extern std::string gFirstArgument;
+
+// The whole run, as the program entry does it; returns the exit status.
+int RunCompiler(int argc, const char *const *argv);
+// Clears every phase's global tables (not the arena) before a run.
+void ResetCompilerState();

@@ -1,0 +1,96 @@
+// Compiler directives: {$define}, {$undef}, {$ifdef}, {$ifndef}, {$else},
+// {$endif} and {$i file}, applied while lexing.
+#include "lexer/lexer.h"
+
+Text gDefinedSymbols[kDefinedSymbolSlots + 1];
+
+static bool IsDefined(const Text &symbol) {
+  for (int i = 1; i <= kDefinedSymbolSlots; i++)
+    if (gDefinedSymbols[i] == symbol)
+      return true;
+  return false;
+}
+
+static void DefineSymbol(const Text &symbol) {
+  for (int i = 1; i <= kDefinedSymbolSlots; i++) {
+    if (gDefinedSymbols[i].empty()) {
+      gDefinedSymbols[i] = CutText(symbol, kMaxSymbolText);
+      return;
+    }
+  }
+  RunTimeStop(kStopLimit, "more than 100 defined symbols (defining " + symbol + ")");
+}
+
+static void UndefineSymbol(const Text &symbol) {
+  for (int i = 1; i <= kDefinedSymbolSlots; i++)
+    if (gDefinedSymbols[i] == symbol)
+      gDefinedSymbols[i].clear();
+}
+
+// Opens a conditional section whose state is 1 (active) or 0.
+static void OpenSection(LexerState &lex, bool holds) {
+  if (lex.conditionLevel == kMaxConditionLevel)
+    RunTimeStop(kStopLimit, "more than 10 nested conditional sections");
+  lex.conditionLevel += 1;
+  lex.conditionStates[lex.conditionLevel] = holds ? 1 : 0;
+}
+
+// Each "else" adds 3, flipping the lowest bit; a second one is an error.
+static void ElseSection(LexerState &lex) {
+  uint8_t &state = lex.conditionStates[lex.conditionLevel];
+  if (state > 1) {
+    Con() << "ifdef error\n";
+    WaitForEnter();
+  }
+  if (state > 255 - 3)
+    RunTimeStop(kStopLimit, "too many {$else} directives in one conditional section");
+  state += 3;
+}
+
+static void CloseSection(LexerState &lex) {
+  if (lex.conditionLevel == 0)
+    RunTimeStop(kStopLimit, "{$endif} without an open conditional section");
+  lex.conditionLevel -= 1;
+}
+
+static void IncludeFile(LexerState &lex, const Text &name) {
+  if ((lex.conditionStates[lex.conditionLevel] & 1) == 0)
+    return;
+  Text path = FindIncludeFile(name);
+  if (path.empty())
+    RunTimeStop(kStopFileNotFound, "include file not found: " + name);
+  LoadSourceFile(lex, path);
+}
+
+// Reads "name argument}" from the scan position (just after "{$") and
+// applies it.  Letter case counts: {$IFDEF X} is no directive at all.
+void ParseDirective(SourceFile &f) {
+  const Text &line = f.line;
+  size_t i = f.scanPos - 1; // 0-based index into the line
+  Text name, argument;
+  while (i < line.size() && line[i] != ' ' && line[i] != '}')
+    name += line[i++];
+  while (i < line.size() && line[i] == ' ')
+    i++;
+  while (i < line.size() && line[i] != '}')
+    argument += line[i++];
+  if (i < line.size())
+    i++; // past "}"
+  f.scanPos = static_cast<uint16_t>(i + 1);
+
+  LexerState &lex = *f.lex;
+  if (name == "define")
+    DefineSymbol(argument);
+  else if (name == "undef")
+    UndefineSymbol(argument);
+  else if (name == "ifdef")
+    OpenSection(lex, IsDefined(argument));
+  else if (name == "ifndef")
+    OpenSection(lex, !IsDefined(argument));
+  else if (name == "else")
+    ElseSection(lex);
+  else if (name == "endif")
+    CloseSection(lex);
+  else if (name == "i")
+    IncludeFile(lex, argument);
+}

@@ -1,0 +1,117 @@
+// Loading source files line by line, the include search, the include tree
+// on the console and the "LEX stat" block.
+#include <filesystem>
+#include <system_error>
+
+#include "lexer/lexer.h"
+
+LexerState gLex;
+
+void ResetLexer() {
+  gLex = LexerState{};
+  for (Text &slot : gDefinedSymbols)
+    slot.clear();
+  ClearTokens();
+  CurrentToken = "<EOF>";
+}
+
+void LexProgram(const Text &mainFileName) {
+  gLex.includeDepth = 0;
+  gLex.commentLevel = 0;
+  gLex.asmMode = false;
+  gLex.conditionLevel = 0;
+  gLex.conditionStates[0] = 1;
+  for (Text &slot : gDefinedSymbols)
+    slot.clear();
+  gDefinedSymbols[1] = "tarn";
+  gDefinedSymbols[2] = "make_debugout";
+  gDefinedSymbols[3] = "target_z80";
+  gLex.lines = gLex.chars = gLex.tokens = gLex.tokenChars = 0;
+  ClearTokens();
+
+  LoadSourceFile(gLex, mainFileName);
+
+  Con() << "\nLEX stat\n";
+  Con() << "before: " << gLex.lines << " lines, " << gLex.chars << " chars\n";
+  Con() << "after: " << gLex.tokens << " tokens, " << gLex.tokenChars << " chars\n\n";
+}
+
+static void OpenSourceFile(SourceFile &f, const Text &name) {
+  std::error_code ec;
+  if (name.empty() || !std::filesystem::exists(name, ec))
+    RunTimeStop(kStopFileNotFound, "file not found: " + name);
+  if (!std::filesystem::is_directory(name, ec))
+    f.file.open(name, std::ios::binary);
+  if (!f.file.is_open())
+    RunTimeStop(kStopFileUnreadable, "cannot read file: " + name);
+}
+
+// One line: it ends at LF, CR or CR LF.  Characters past the 255th are read
+// and dropped.  False at the end of the file.
+static bool ReadSourceLine(SourceFile &f) {
+  std::streambuf *buf = f.file.rdbuf();
+  f.line.clear();
+  int c = buf->sbumpc();
+  if (c == std::char_traits<char>::eof())
+    return false;
+  while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
+    if (f.line.size() < kMaxText)
+      f.line.push_back(static_cast<char>(c));
+    c = buf->sbumpc();
+  }
+  if (c == '\r' && buf->sgetc() == '\n')
+    buf->sbumpc();
+  return true;
+}
+
+void LoadSourceFile(LexerState &lex, const Text &name) {
+  if (lex.includeDepth == 255)
+    RunTimeStop(kStopLimit, "more than 255 source files open at once (including " +
+                                name + ")");
+  lex.includeDepth += 1;
+  Text tree;
+  for (int i = 1; i < lex.includeDepth; i++)
+    tree += "|   ";
+  Con() << tree << "\\__ " << name << '\n';
+
+  SourceFile f;
+  f.lex = &lex;
+  f.fileName = NewHeapText(name);
+  f.tokenStart = 1;
+  OpenSourceFile(f, name);
+  f.lineNumber = 0;
+  while (ReadSourceLine(f)) {
+    f.lineNumber += 1;
+    lex.lines += 1;
+    lex.chars += static_cast<uint32_t>(f.line.size());
+    for (char &c : f.line)
+      if (c == '\t')
+        c = ' ';
+    f.lineText = NewHeapText(f.line);
+    ScanLine(f);
+  }
+  if (f.file.bad())
+    RunTimeStop(kStopFileUnreadable, "cannot read file: " + name);
+  f.file.close();
+  lex.includeDepth -= 1;
+}
+
+// Candidates: the main file's directory, the fixed library folders, and
+// last the bare name.  Only "/" separates directories.
+Text FindIncludeFile(const Text &name) {
+  static const char *const kFolders[] = {
+      "lib/", "inc/", "inc2/", "inc/rtl/", "inc/generated/", "inc/trans/",
+      "inc_cg/pic18/", "inc_cg/pic18/asm/", "rtl/", ""};
+  size_t slash = gFirstArgument.rfind('/');
+  Text mainDir = slash == std::string::npos ? "" : gFirstArgument.substr(0, slash + 1);
+  Text candidate = CutText(mainDir + name);
+  if (FileReadable(candidate))
+    return candidate;
+  for (const char *folder : kFolders) {
+    candidate = CutText(folder + name);
+    if (FileReadable(candidate))
+      return candidate;
+  }
+  Con() << "File " << name << " not found.\n";
+  return "";
+}

@@ -1,0 +1,4 @@
+program bad;
+begin
+  x := y ~ 2;
+end.

@@ -1,0 +1,3 @@
+program p;
+{$i crt.inc}
+begin end.

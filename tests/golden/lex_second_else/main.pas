@@ -1,0 +1,7 @@
+{$ifdef A}
+a
+{$else}
+b
+{$else}
+c
+{$endif}
