@@ -1,0 +1,94 @@
+// Emulation loop of z80run.  libz80ex does the instruction work; this file
+// supplies memory and ports and decides when a program has finished.
+#include "machine.h"
+
+#include <z80ex.h>
+
+namespace {
+
+Z80EX_BYTE ReadMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, int, void *user) {
+  return static_cast<Machine *>(user)->memory[addr];
+}
+
+void WriteMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, Z80EX_BYTE value, void *user) {
+  static_cast<Machine *>(user)->memory[addr] = value;
+}
+
+// Nothing is wired to the input side: a read sees a floating bus.
+Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD, void *) { return 0xff; }
+
+// Every port is the console, so the program may use any OUT form.
+void WritePort(Z80EX_CONTEXT *, Z80EX_WORD, Z80EX_BYTE value, void *user) {
+  std::fputc(value, static_cast<Machine *>(user)->console);
+}
+
+Z80EX_BYTE ReadInterruptVector(Z80EX_CONTEXT *, void *) { return 0xff; }
+
+uint16_t ReadWord(const Machine &machine, uint16_t addr) {
+  return static_cast<uint16_t>(machine.memory[addr] |
+                               machine.memory[static_cast<uint16_t>(addr + 1)] << 8);
+}
+
+// jp $ (C3 with its own address) and jr $ (18 FE) are how a program parks
+// itself once it is done.
+bool IsJumpToSelf(const Machine &machine, uint16_t pc) {
+  uint8_t op = machine.memory[pc];
+  if (op == 0xc3) return ReadWord(machine, static_cast<uint16_t>(pc + 1)) == pc;
+  return op == 0x18 && machine.memory[static_cast<uint16_t>(pc + 1)] == 0xfe;
+}
+
+void NoteReturns(Machine &machine, uint16_t pc) {
+  for (size_t i = machine.pending.size(); i-- > 0;) {
+    Machine::PendingCall call = machine.pending[i];
+    if (call.return_address != pc) continue;
+    RoutineTiming &t = machine.timings[call.timing];
+    uint64_t spent = machine.tstates - call.start;
+    if (t.calls == 0 || spent < t.min) t.min = spent;
+    if (spent > t.max) t.max = spent;
+    t.total += spent;
+    t.calls++;
+    machine.pending.erase(machine.pending.begin() + static_cast<long>(i));
+    return;
+  }
+}
+
+void NoteEntries(Machine &machine, uint16_t pc) {
+  for (size_t i = 0; i < machine.timings.size(); i++) {
+    if (machine.timings[i].entry != pc) continue;
+    uint16_t sp = z80ex_get_reg(machine.cpu, regSP);
+    machine.pending.push_back({i, ReadWord(machine, sp), machine.tstates});
+  }
+}
+
+// One whole instruction: libz80ex steps over prefixes separately.
+void StepInstruction(Machine &machine) {
+  do {
+    machine.tstates += static_cast<uint64_t>(z80ex_step(machine.cpu));
+  } while (z80ex_last_op_type(machine.cpu) != 0);
+}
+
+}  // namespace
+
+bool MachineCreate(Machine &machine) {
+  machine.cpu = z80ex_create(ReadMemory, &machine, WriteMemory, &machine, ReadPort, &machine,
+                             WritePort, &machine, ReadInterruptVector, &machine);
+  return machine.cpu != nullptr;
+}
+
+void MachineDestroy(Machine &machine) {
+  if (machine.cpu) z80ex_destroy(machine.cpu);
+  machine.cpu = nullptr;
+}
+
+StopReason MachineRun(Machine &machine, uint16_t start, uint64_t limit) {
+  z80ex_set_reg(machine.cpu, regPC, start);
+  for (;;) {
+    uint16_t pc = z80ex_get_reg(machine.cpu, regPC);
+    if (!machine.pending.empty()) NoteReturns(machine, pc);
+    if (IsJumpToSelf(machine, pc)) return StopReason::JumpToSelf;
+    if (machine.memory[pc] == 0x76) return StopReason::Halt;
+    if (limit != 0 && machine.tstates > limit) return StopReason::TStateLimit;
+    if (!machine.timings.empty()) NoteEntries(machine, pc);
+    StepInstruction(machine);
+  }
+}
