@@ -8,7 +8,8 @@
 
 namespace {
 constexpr size_t kBlockSize = 1 << 20;
-std::vector<unsigned char *> gBlocks;
+// Never destroyed, so the blocks stay reachable until the process ends.
+std::vector<unsigned char *> &gBlocks = *new std::vector<unsigned char *>;
 size_t gUsed = kBlockSize; // forces a first block
 } // namespace
 

@@ -32,5 +32,5 @@ run_suite() { # build dir, extra cmake flags...
 echo "== normal build =="
 run_suite build
 echo "== sanitizer build (address, undefined) =="
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite build-asan -DTARNWICK_SANITIZE=ON
