@@ -1,0 +1,137 @@
+// uasm: the intermediate code between the evaluated node trees and the Z80
+// code generator.  Every op is one step on a single implicit accumulator
+// with at most one operand (an ident or a text).  The translator fills a
+// code list and a data list and joins them (data first); the frame layout
+// then gives every translated subroutine its frame.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/common.h"
+#include "lexer/lexer.h"
+#include "parser/records.h"
+
+// ---- Op codes ------------------------------------------------------------------
+
+enum UasmCode : int32_t {
+  uasmop_srcline = 0,     // a statement begins (position set)
+  uasmop_subrbegin = 1,   // ident = subroutine; first op of its code
+  uasmop_enter = 2,       // ident = subroutine; prologue
+  uasmop_label = 3,       // text = label name
+  uasmop_asmline = 4,     // text = one line of assembly (may be empty)
+  uasmop_defb = 5,        // text = decimal byte value
+  uasmop_localconst = 6,  // ident = constant of the subroutine; no code
+  uasmop_reserved7 = 7,   // never made
+  uasmop_reserved8 = 8,   // never made
+  uasmop_allocstack = 9,  // never made (obsolete)
+  uasmop_pusharg = 10,    // push the accumulator as one 4-byte slot
+  uasmop_jump = 11,       // text = label
+  uasmop_jumptrue = 12,   // text = label; never made by the translator
+  uasmop_jumpfalse = 13,  // text = label; jump when the accumulator is false
+  uasmop_call = 14,       // ident = subroutine (or text = run-time routine)
+  uasmop_leave = 15,      // epilogue
+  uasmop_nop = 16,        // never made by the translator
+  uasmop_storeind = 17,   // store the operand at the address in the accumulator
+  uasmop_deref = 18,      // accumulator := value of `size` bytes at its address
+  uasmop_loadaddr = 19,   // accumulator := address of the ident
+  uasmop_loadlabel = 20,  // accumulator := address of the text label
+  uasmop_reserved21 = 21, // never made
+  uasmop_load = 22,       // accumulator := operand
+  uasmop_store = 23,      // ident := accumulator
+  uasmop_not = 24,        // bitwise complement
+  uasmop_neg = 25,        // arithmetic negation
+  uasmop_typecast = 26,   // marks a conversion to `size` bytes; only a comment
+  uasmop_add = 27,        // accumulator := accumulator op operand, 27 to 36;
+  uasmop_sub = 28,        // the text "[sp]" takes (and removes) the slot on
+  uasmop_mul = 29,        // top of the stack
+  uasmop_div = 30,
+  uasmop_mod = 31,
+  uasmop_and = 32,
+  uasmop_or = 33,
+  uasmop_xor = 34,
+  uasmop_shl = 35,
+  uasmop_shr = 36,
+  uasmop_cmpgt = 37,      // accumulator := 1 when the comparison holds, else 0;
+  uasmop_cmpge = 38,      // size = size of the compared values
+  uasmop_cmplt = 39,
+  uasmop_cmple = 40,
+  uasmop_cmpeq = 41,
+  uasmop_cmpne = 42,
+};
+
+constexpr int32_t kUasmCodeCount = 43;
+
+// The code's name ("uasmop_load"), or "uasmop_?" for a code outside 0..42.
+const char *UasmOpName(int32_t code);
+
+// ---- Op record ---------------------------------------------------------------------
+
+struct UasmOp {
+  UasmOp *prev;
+  UasmOp *next;
+  const SourcePos *position; // uasmop_srcline only: the statement node's own position
+  int32_t code;              // UasmCode
+  int32_t resultPlace;       // 0 when made; written only by the code generator
+  int32_t size;              // -1 when made; bytes worked on (see the codes)
+  uint8_t isSigned;          // signed flag of the expression this op ends
+  ID *ident;                 // identifier operand, or nil
+  HeapText text;             // text operand, or nil (an empty text is nil)
+  void *unused[3];           // cleared, never used
+};
+
+// ---- Lists ---------------------------------------------------------------------------
+
+// Each list is held by a slot that points at its last op (nil when empty).
+extern UasmOp *gCodeList;
+extern UasmOp *gDataList;
+
+// The run-time routine that copies a block of memory (records and arrays
+// that do not fit the accumulator).  The caller pushes three 4-byte slots,
+// source address, destination address, byte count, and calls it; the
+// routine removes the three slots itself, like a generated subroutine.
+extern const char *const kBlockCopyRoutine; // "__copyblock"
+
+UasmOp *CreateOp(int32_t code);
+void AppendOps(UasmOp *&slot, UasmOp *op);
+UasmOp *EmitText(int32_t code, const Text &text, int32_t size);
+UasmOp *EmitIdent(int32_t code, ID *ident, int32_t size);
+UasmOp *EmitData(int32_t code, const Text &text);
+void DefineLabel(const Text &name);
+Text NewLabel();
+ID *NewTemp(TypeDescr *type);
+ID *SaveTemp(int32_t size);
+void ReleaseTemp(ID *temp);
+void EmitSrcLine(const Node *node);
+UasmOp *FirstOp(UasmOp *op);
+
+// The subroutine whose code is being made; temporaries become its children.
+extern ID *gTranslatingSubr;
+
+// Back to the state before any translation (lists, counters).
+void ResetTranslator();
+
+// ---- Translation --------------------------------------------------------------------
+
+// Lowers every used subroutine; prints "translator started:" and "tmpcnt=N".
+// Returns the last op of the joined list (data list first, then code list).
+UasmOp *Translate();
+void TranslateSubr(ID *s);
+void TranslateStatements(Node *list);
+// Leaves the node's value (or, for an addressable node whose isValue is
+// clear, its address) in the accumulator.
+void TranslateExpr(Node *n);
+
+// ---- Frame layout -------------------------------------------------------------------
+
+// Lays out the frame of every subroutine that has a uasmop_subrbegin in the
+// list given by any of its ops.
+void LayoutFrames(UasmOp *op);
+void LayoutFrame(ID *s);
+
+// ---- Readable dump --------------------------------------------------------------------
+
+// One line per op: code name, size, then the operand (an ident's name, a
+// text in double quotes, or a statement's position), and "signed" when set.
+Text DumpOp(const UasmOp *op);
+// Every op of the list given by any of its ops, from the first, one per line.
+std::string DumpOps(const UasmOp *anyOp);
