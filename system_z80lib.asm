@@ -1,0 +1,1357 @@
+; system_z80lib.asm: run-time library of tarnwick's Z80 programs.
+;
+; The compiler copies this file, line by line, into every program it writes,
+; right after the three opening lines (org 08000h, ld sp,07fffh, jp _reset),
+; so nothing here is ever entered by falling through.  It indents every line
+; that does not end in ':', so labels stand alone on their line, and lines
+; are kept to GNU as syntax that takes no flags (z80-unknown-coff-as).
+;
+; Conventions of the generated code that this library serves:
+; - __reg32a is the 32-bit accumulator, __reg32b the second operand; both are
+;   little-endian.  Two-operand routines work as __reg32a := __reg32a op
+;   __reg32b.
+; - No routine is assumed to preserve any register; the "uses" line of each
+;   header tells what it really changes.  ix and iy are never touched: ix is
+;   the frame pointer of the generated code.  The division routines use the
+;   shadow registers bc', de', hl'.
+; - Arguments are 4-byte stack slots: the high word is pushed first, so the
+;   low word is on top.
+; - Costs count the routine from its first instruction up to and including
+;   its ret; the CALL that reaches it adds 17 T-states.  Min/max are over the
+;   paths of the routine; docs/runtime.md has measured averages.
+; - Console: every character leaves through the one OUT in __putchar (port 1).
+; - Names here all start with two underscores.  Inner labels avoid a trailing
+;   "_<digits>", the shape of the compiler's own labels.
+
+; ======================================================================
+; Working registers
+; ======================================================================
+
+__reg32a:
+   defb 0,0,0,0
+__reg32b:
+   defb 0,0,0,0
+
+; ======================================================================
+; Moves into and out of the working registers
+; ======================================================================
+
+; __read1: __reg32a := the byte at the address in the low word of __reg32a
+; enter : __reg32a+0..1 = address
+; exit  : __reg32a = that byte, zero-extended
+; uses  : af, hl
+; cost  : 80 T-states, 4 bytes (falls into __acctorega1)
+__read1:
+   ld hl,(__reg32a)
+   ld a,(hl)
+   ; falls into __acctorega1
+
+; __acctorega1: __reg32a := a, zero-extended
+; enter : a = byte
+; exit  : __reg32a = a
+; uses  : hl
+; cost  : 57 T-states, 11 bytes
+__acctorega1:
+   ld l,a
+   ld h,0
+   ld (__reg32a),hl
+   ld l,h
+   ld (__reg32a+2),hl
+   ret
+
+; __extsigna1: sign-extend the low byte of __reg32a to 32 bits
+; enter : __reg32a+0 = signed byte
+; exit  : __reg32a = that byte sign-extended
+; uses  : af, hl
+; cost  : 75 T-states, 3 bytes (falls into __acctorega1s)
+__extsigna1:
+   ld a,(__reg32a)
+   ; falls into __acctorega1s
+
+; __acctorega1s: __reg32a := a, sign-extended
+; enter : a = signed byte
+; exit  : __reg32a = a extended with copies of its bit 7
+; uses  : af, hl
+; cost  : 62 T-states, 12 bytes
+__acctorega1s:
+   ld l,a
+   rla
+   sbc a,a
+   ld h,a
+   ld (__reg32a),hl
+   ld l,a
+   ld (__reg32a+2),hl
+   ret
+
+; __extsigna2: sign-extend the low word of __reg32a to 32 bits
+; enter : __reg32a+0..1 = signed word
+; exit  : __reg32a = that word sign-extended
+; uses  : af
+; cost  : 57 T-states, 13 bytes
+__extsigna2:
+   ld a,(__reg32a+1)
+   rla
+   sbc a,a
+   ld (__reg32a+2),a
+   ld (__reg32a+3),a
+   ret
+
+; __reg32a_clr2: clear the upper word of __reg32a (after ld (__reg32a),hl)
+; enter : -
+; exit  : __reg32a+2 = __reg32a+3 = 0
+; uses  : af
+; cost  : 40 T-states, 8 bytes
+__reg32a_clr2:
+   xor a
+   ld (__reg32a+2),a
+   ld (__reg32a+3),a
+   ret
+
+; __acctoregb1: __reg32b := a, zero-extended
+; enter : a = byte
+; exit  : __reg32b = a
+; uses  : hl
+; cost  : 57 T-states, 11 bytes
+__acctoregb1:
+   ld l,a
+   ld h,0
+   ld (__reg32b),hl
+   ld l,h
+   ld (__reg32b+2),hl
+   ret
+
+; __getarg1: __reg32b := the byte at hl, zero-extended
+; enter : hl = address
+; exit  : __reg32b = (hl)
+; uses  : hl
+; cost  : 60 T-states, 11 bytes
+__getarg1:
+   ld l,(hl)
+   ld h,0
+   ld (__reg32b),hl
+   ld l,h
+   ld (__reg32b+2),hl
+   ret
+
+; __getarg2: __reg32b := the word at hl, zero-extended
+; enter : hl = address
+; exit  : __reg32b = (hl), (hl+1)
+; uses  : a, hl
+; cost  : 76 T-states, 14 bytes
+__getarg2:
+   ld a,(hl)
+   inc hl
+   ld h,(hl)
+   ld l,a
+   ld (__reg32b),hl
+   ld hl,0
+   ld (__reg32b+2),hl
+   ret
+
+; __getarg4: __reg32b := the 4 bytes at hl
+; enter : hl = address
+; exit  : __reg32b = (hl) .. (hl+3)
+; uses  : bc, de, hl
+; cost  : 84 T-states, 12 bytes
+__getarg4:
+   ld de,__reg32b
+   ldi
+   ldi
+   ldi
+   ldi
+   ret
+
+; __extsign1: sign-extend the low byte of __reg32b to 32 bits
+; enter : __reg32b+0 = signed byte
+; exit  : __reg32b = that byte sign-extended
+; uses  : af
+; cost  : 70 T-states, 17 bytes
+__extsign1:
+   ld a,(__reg32b)
+   rla
+   sbc a,a
+   ld (__reg32b+1),a
+   ld (__reg32b+2),a
+   ld (__reg32b+3),a
+   ret
+
+; __extsign2: sign-extend the low word of __reg32b to 32 bits
+; enter : __reg32b+0..1 = signed word
+; exit  : __reg32b = that word sign-extended
+; uses  : af
+; cost  : 57 T-states, 13 bytes
+__extsign2:
+   ld a,(__reg32b+1)
+   rla
+   sbc a,a
+   ld (__reg32b+2),a
+   ld (__reg32b+3),a
+   ret
+
+; __movbtoa: __reg32a := __reg32b
+; enter : -
+; exit  : __reg32a = __reg32b
+; uses  : hl
+; cost  : 74 T-states, 13 bytes
+__movbtoa:
+   ld hl,(__reg32b)
+   ld (__reg32a),hl
+   ld hl,(__reg32b+2)
+   ld (__reg32a+2),hl
+   ret
+
+; __sta4: store the 4 bytes of __reg32a at hl
+; enter : hl = address
+; exit  : (hl) .. (hl+3) = __reg32a
+; uses  : bc, de, hl
+; cost  : 88 T-states, 13 bytes
+__sta4:
+   ex de,hl
+   ld hl,__reg32a
+   ldi
+   ldi
+   ldi
+   ldi
+   ret
+
+; __pusharg: push __reg32a as one argument slot
+; enter : -
+; exit  : stack gains the slot, high word pushed first (low word on top)
+; uses  : de, hl
+; cost  : 70 T-states, 10 bytes
+__pusharg:
+   ld hl,(__reg32a+2)
+   ex (sp),hl
+   ld de,(__reg32a)
+   push de
+   jp (hl)
+
+; __popb: pop the argument slot on top of the stack into __reg32b
+; enter : stack top = low word, then high word of the slot
+; exit  : __reg32b = the slot, which is removed
+; uses  : de, hl
+; cost  : 70 T-states, 12 bytes
+__popb:
+   pop de
+   pop hl
+   ld (__reg32b),hl
+   pop hl
+   ld (__reg32b+2),hl
+   ex de,hl
+   jp (hl)
+
+; ======================================================================
+; 32-bit add, subtract and logic
+; ======================================================================
+
+; __op_add: __reg32a := __reg32a + __reg32b
+; enter : -
+; exit  : __reg32a = sum (mod 2^32)
+; uses  : f, de, hl
+; cost  : 140 T-states, 25 bytes
+__op_add:
+   ld hl,(__reg32a)
+   ld de,(__reg32b)
+   add hl,de
+   ld (__reg32a),hl
+   ld hl,(__reg32a+2)
+   ld de,(__reg32b+2)
+   adc hl,de
+   ld (__reg32a+2),hl
+   ret
+
+; __op_sub: __reg32a := __reg32a - __reg32b
+; enter : -
+; exit  : __reg32a = difference (mod 2^32)
+; uses  : f, de, hl
+; cost  : 148 T-states, 27 bytes
+__op_sub:
+   ld hl,(__reg32a)
+   ld de,(__reg32b)
+   or a
+   sbc hl,de
+   ld (__reg32a),hl
+   ld hl,(__reg32a+2)
+   ld de,(__reg32b+2)
+   sbc hl,de
+   ld (__reg32a+2),hl
+   ret
+
+; __op_and: __reg32a := __reg32a and __reg32b (bitwise)
+; enter : -
+; exit  : __reg32a = result
+; uses  : af, de, hl
+; cost  : 150 T-states, 25 bytes
+__op_and:
+   ld hl,__reg32a
+   ld de,__reg32b
+   ld a,(de)
+   and (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   and (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   and (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   and (hl)
+   ld (hl),a
+   ret
+
+; __op_or: __reg32a := __reg32a or __reg32b (bitwise)
+; enter : -
+; exit  : __reg32a = result
+; uses  : af, de, hl
+; cost  : 150 T-states, 25 bytes
+__op_or:
+   ld hl,__reg32a
+   ld de,__reg32b
+   ld a,(de)
+   or (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   or (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   or (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   or (hl)
+   ld (hl),a
+   ret
+
+; __op_xor: __reg32a := __reg32a xor __reg32b (bitwise)
+; enter : -
+; exit  : __reg32a = result
+; uses  : af, de, hl
+; cost  : 150 T-states, 25 bytes
+__op_xor:
+   ld hl,__reg32a
+   ld de,__reg32b
+   ld a,(de)
+   xor (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   xor (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   xor (hl)
+   ld (hl),a
+   inc hl
+   inc de
+   ld a,(de)
+   xor (hl)
+   ld (hl),a
+   ret
+
+; __op_add_a: __reg32a := __reg32a + a, a unsigned
+; enter : a = byte to add
+; exit  : __reg32a = sum (mod 2^32)
+; uses  : af, hl
+; cost  : 35-81 T-states, 17 bytes
+__op_add_a:
+   ld hl,__reg32a
+   add a,(hl)
+   ld (hl),a
+   ret nc
+   inc hl
+   inc (hl)
+   ret nz
+   inc hl
+   inc (hl)
+   ret nz
+   inc hl
+   inc (hl)
+   ret
+
+; __op_sub_a: __reg32a := __reg32a - a, a unsigned
+; enter : a = byte to subtract
+; exit  : __reg32a = difference (mod 2^32)
+; uses  : af, c, hl
+; cost  : 44-107 T-states, 28 bytes
+__op_sub_a:
+   ld hl,__reg32a
+   ld c,a
+   ld a,(hl)
+   sub c
+   ld (hl),a
+   ret nc
+   inc hl
+   ld a,(hl)
+   sub 1
+   ld (hl),a
+   ret nc
+   inc hl
+   ld a,(hl)
+   sub 1
+   ld (hl),a
+   ret nc
+   inc hl
+   dec (hl)
+   ret
+
+; __neg32: negate the 32-bit number at hl in place
+; enter : hl = address of the number
+; exit  : (hl) .. (hl+3) = 0 - the number; hl = address + 3
+; uses  : af, hl
+; cost  : 105 T-states, 20 bytes
+__neg32:
+   xor a
+   sub (hl)
+   ld (hl),a
+   inc hl
+   ld a,0
+   sbc a,(hl)
+   ld (hl),a
+   inc hl
+   ld a,0
+   sbc a,(hl)
+   ld (hl),a
+   inc hl
+   ld a,0
+   sbc a,(hl)
+   ld (hl),a
+   ret
+
+; ======================================================================
+; Comparisons
+; ======================================================================
+; Each compares the left value __reg32a with the right value __reg32b and
+; returns Z set when they are equal and C set when left < right.  The first
+; letter of the name says whether the left value is signed (s) or unsigned
+; (u), the second the same of the right value; mixed pairs compare the two
+; mathematical values (a negative signed value is below every unsigned one).
+
+; __op_cmp_uu: unsigned left, unsigned right
+; enter : -
+; exit  : Z = (left = right), C = (left < right)
+; uses  : f, de, hl
+; cost  : 66-121 T-states, 23 bytes
+__op_cmp_uu:
+   ld hl,(__reg32a+2)
+   ld de,(__reg32b+2)
+   or a
+   sbc hl,de
+   ret nz
+__cmp_lowords:
+   ld hl,(__reg32a)
+   ld de,(__reg32b)
+   sbc hl,de
+   ret
+
+; __op_cmp_ss: signed left, signed right
+; enter : -
+; exit  : Z = (left = right), C = (left < right)
+; uses  : af, de, hl
+; cost  : 96-147 T-states, 24 bytes (+ the low-word tail of __op_cmp_uu)
+__op_cmp_ss:
+   ld hl,(__reg32a+2)
+   ld a,h
+   xor 80h
+   ld h,a
+   ld de,(__reg32b+2)
+   ld a,d
+   xor 80h
+   ld d,a
+   or a
+   sbc hl,de
+   ret nz
+   jp __cmp_lowords
+
+; __op_cmp_su: signed left, unsigned right
+; enter : -
+; exit  : Z = (left = right), C = (left < right)
+; uses  : af, de, hl
+; cost  : 36-154 T-states, 8 bytes (+ __op_cmp_uu)
+__op_cmp_su:
+   ld a,(__reg32a+3)
+   or a
+   jp p,__op_cmp_uu
+   scf
+   ret
+
+; __op_cmp_us: unsigned left, signed right
+; enter : -
+; exit  : Z = (left = right), C = (left < right)
+; uses  : af, de, hl
+; cost  : 36-154 T-states, 7 bytes (+ __op_cmp_uu)
+__op_cmp_us:
+   ld a,(__reg32b+3)
+   or a
+   jp p,__op_cmp_uu
+   ret
+
+; ======================================================================
+; Multiplication
+; ======================================================================
+
+; __op_mul8816: hl := a * c (8 x 8 -> 16 bits, unsigned)
+; enter : a, c = factors
+; exit  : hl = product
+; uses  : f, de, hl
+; cost  : 213-261 T-states, 37 bytes
+__op_mul8816:
+   ld h,a
+   ld l,0
+   ld d,l
+   ld e,c
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   jr nc,$+3
+   add hl,de
+   ret
+
+; __op_mul16: hl := hl * bc (low 16 bits; the same for signed and unsigned)
+; enter : hl, bc = factors
+; exit  : hl = product
+; uses  : af, b, de, hl
+; cost  : 265-530 T-states, 85 bytes
+__op_mul16:
+   ex de,hl
+   ld a,b
+   or a
+   jr z,__mul16_lowbyte
+   ; (x * b) only reaches the high byte of the product, where x's low byte
+   ; alone counts: an 8-bit product is enough there.
+   xor a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   add a,a
+   sla b
+   jr nc,$+3
+   add a,e
+   ld b,a
+__mul16_lowbyte:
+   ld a,c
+   ld hl,0
+   add a,a
+   jr nc,$+4
+   ld h,d
+   ld l,e
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   add hl,hl
+   rla
+   jr nc,$+3
+   add hl,de
+   ld a,h
+   add a,b
+   ld h,a
+   ret
+
+; __mul24: a:hl := a * de (8 x 16 -> 24 bits, unsigned)
+; enter : a, de = factors
+; exit  : a = bits 16..23, hl = bits 0..15 of the product; de kept
+; uses  : af, hl
+; cost  : 221-327 T-states, 54 bytes
+__mul24:
+   ld hl,0
+   add a,a
+   jr nc,$+4
+   ld h,d
+   ld l,e
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   add hl,hl
+   rla
+   jr nc,$+5
+   add hl,de
+   adc a,0
+   ret
+
+; __mul32x16: de:hl := de * bc (16 x 16 -> 32 bits, unsigned)
+; enter : de, bc = factors
+; exit  : de = high word, hl = low word of the product
+; uses  : af, bc, de, hl
+; cost  : 541-753 T-states, 35 bytes (+ 2 x __mul24)
+__mul32x16:
+   ld a,c
+   call __mul24
+   push hl
+   ld c,a
+   ld a,b
+   call __mul24
+   ; product = (a:hl << 8) + (c:stacked word)
+   pop de
+   ld b,a
+   ld a,d
+   add a,l
+   ld d,a
+   ld a,c
+   adc a,h
+   ld l,a
+   ld a,b
+   adc a,0
+   ld h,a
+   ex de,hl
+   ret
+
+; __op_mul: __reg32a := __reg32a * __reg32b (low 32 bits; signed or unsigned)
+; enter : -
+; exit  : __reg32a = product (mod 2^32)
+; uses  : af, bc, de, hl
+; cost  : 640-1900 T-states, 63 bytes (+ __mul32x16, __op_mul16)
+__op_mul:
+   ; The high words only meet the low words, and only in the high word of
+   ; the result; skip their 16-bit products when they are zero.
+   ld hl,(__reg32a+2)
+   ld a,h
+   or l
+   jr z,__mul_ahigh_zero
+   ld bc,(__reg32b)
+   call __op_mul16
+__mul_ahigh_zero:
+   push hl
+   ld hl,(__reg32b+2)
+   ld a,h
+   or l
+   jr z,__mul_bhigh_zero
+   ld bc,(__reg32a)
+   call __op_mul16
+   pop de
+   add hl,de
+   push hl
+__mul_bhigh_zero:
+   ld de,(__reg32a)
+   ld bc,(__reg32b)
+   call __mul32x16
+   ld (__reg32a),hl
+   pop hl
+   add hl,de
+   ld (__reg32a+2),hl
+   ret
+
+; __op_mul_a: __reg32a := __reg32a * a (a unsigned; low 32 bits)
+; enter : a = factor
+; exit  : __reg32a = product (mod 2^32)
+; uses  : af, bc, de, hl
+; cost  : 300-900 T-states, 41 bytes (+ __mul24, __op_mul16)
+__op_mul_a:
+   ld c,a
+   ld b,0
+   ld hl,(__reg32a+2)
+   ld a,h
+   or l
+   jr z,__mula_high_zero
+   push bc
+   call __op_mul16
+   pop bc
+__mula_high_zero:
+   push hl
+   ld a,c
+   ld de,(__reg32a)
+   call __mul24
+   ld (__reg32a),hl
+   pop hl
+   ld e,a
+   ld d,0
+   add hl,de
+   ld (__reg32a+2),hl
+   ret
+
+; ======================================================================
+; Shifts
+; ======================================================================
+
+; __op_shl: __reg32a := __reg32a shl __reg32b
+; enter : __reg32b = bit count (unsigned; 32 or more gives 0)
+; exit  : __reg32a = shifted value
+; uses  : af, b, de, hl
+; cost  : 90-450 T-states, 73 bytes
+__op_shl:
+   call __shift_count
+   jr nc,__shift_zero
+   ld hl,(__reg32a)
+   ld de,(__reg32a+2)
+   cp 16
+   jr c,__shl_below16
+   ex de,hl
+   ld hl,0
+   sub 16
+__shl_below16:
+   cp 8
+   jr c,__shl_below8
+   ld d,e
+   ld e,h
+   ld h,l
+   ld l,0
+   sub 8
+__shl_below8:
+   or a
+   jr z,__shift_store
+   ld b,a
+__shl_loop:
+   add hl,hl
+   rl e
+   rl d
+   djnz __shl_loop
+__shift_store:
+   ld (__reg32a),hl
+   ld (__reg32a+2),de
+   ret
+__shift_zero:
+   ld hl,0
+   ld (__reg32a),hl
+   ld (__reg32a+2),hl
+   ret
+
+; __shift_count: fetch the count of a shift from __reg32b
+; enter : -
+; exit  : a = count and C set when the count is below 32; C clear otherwise
+; uses  : af, hl
+__shift_count:
+   ld hl,(__reg32b+2)
+   ld a,h
+   or l
+   ret nz
+   ld a,(__reg32b+1)
+   or a
+   ret nz
+   ld a,(__reg32b)
+   cp 32
+   ret
+
+; __op_shr: __reg32a := __reg32a shr __reg32b (logical: zeros come in)
+; enter : __reg32b = bit count (unsigned; 32 or more gives 0)
+; exit  : __reg32a = shifted value
+; uses  : af, b, de, hl
+; cost  : 90-500 T-states, 40 bytes (+ __shift_count)
+__op_shr:
+   call __shift_count
+   jr nc,__shift_zero
+   ld hl,(__reg32a)
+   ld de,(__reg32a+2)
+   cp 16
+   jr c,__shr_below16
+   ex de,hl
+   ld de,0
+   sub 16
+__shr_below16:
+   cp 8
+   jr c,__shr_below8
+   ld l,h
+   ld h,e
+   ld e,d
+   ld d,0
+   sub 8
+__shr_below8:
+   or a
+   jr z,__shift_store
+   ld b,a
+__shr_loop:
+   srl d
+   rr e
+   rr h
+   rr l
+   djnz __shr_loop
+   jr __shift_store
+
+; ======================================================================
+; Division and modulo
+; ======================================================================
+; Quotients are truncated toward zero; a remainder has the sign of the
+; dividend (x = (x div y) * y + x mod y).  Division by zero does not trap:
+; the unsigned quotient is 0FFFFFFFFh and the remainder the dividend (the
+; signed routines apply their signs to those).  -2147483648 div -1 gives
+; -2147483648.
+
+; __op_div_u: __reg32a := __reg32a div __reg32b, unsigned
+; enter : __reg32a = dividend, __reg32b = divisor
+; exit  : __reg32a = quotient, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : see __udivmod32
+__op_div_u:
+   jp __udivmod32
+
+; __op_mod_u: __reg32a := __reg32a mod __reg32b, unsigned
+; enter : __reg32a = dividend, __reg32b = divisor
+; exit  : __reg32a = remainder, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : __udivmod32 + 84 T-states
+__op_mod_u:
+   call __udivmod32
+   jp __movbtoa
+
+; __op_div_s: __reg32a := __reg32a div __reg32b, signed
+; enter : __reg32a = dividend, __reg32b = divisor
+; exit  : __reg32a = quotient, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : __udivmod32 + 110-460 T-states
+__op_div_s:
+   jp __sdivmod32
+
+; __op_mod_s: __reg32a := __reg32a mod __reg32b, signed
+; enter : __reg32a = dividend, __reg32b = divisor
+; exit  : __reg32a = remainder, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : __sdivmod32 + 84 T-states
+__op_mod_s:
+   call __sdivmod32
+   jp __movbtoa
+
+; __sdivmod32: signed 32-bit division with remainder
+; enter : __reg32a = dividend, __reg32b = divisor (both signed)
+; exit  : __reg32a = quotient, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : __udivmod32 + 110-460 T-states, 46 bytes
+__sdivmod32:
+   ld a,(__reg32a+3)
+   ld c,a
+   ld a,(__reg32b+3)
+   xor c
+   ld b,a
+   push bc
+   bit 7,c
+   ld hl,__reg32a
+   call nz,__neg32
+   ld a,(__reg32b+3)
+   or a
+   ld hl,__reg32b
+   call m,__neg32
+   call __udivmod32
+   pop bc
+   bit 7,b
+   ld hl,__reg32a
+   call nz,__neg32
+   bit 7,c
+   ld hl,__reg32b
+   call nz,__neg32
+   ret
+
+; __udivmod32: unsigned 32-bit division with remainder
+; enter : __reg32a = dividend, __reg32b = divisor
+; exit  : __reg32a = quotient, __reg32b = remainder
+; uses  : af, bc, de, hl, bc', de', hl'
+; cost  : 16/8 bits ~700, 16/16 ~700, 32/8 ~1300, 32/16 ~2100,
+;         32/32 ~2400 T-states; 170 bytes (+ __div_c8, __div_w)
+; Restoring division that only runs the steps that can give quotient bits:
+; a divisor below 256 keeps the running remainder in a (__div_c8); one below
+; 65536 keeps it in hl (__div_w); a larger one leaves at most 16 quotient
+; bits, found with a 32-bit remainder in hl:hl'.
+__udivmod32:
+   ld bc,(__reg32b+2)
+   ld a,b
+   or c
+   jp nz,__div_big
+   ld bc,(__reg32b)
+   ld a,b
+   or a
+   jr nz,__div_word
+   or c
+   jr z,__div_zero
+   ; divisor below 256
+   ld hl,(__reg32a+2)
+   ld a,h
+   or l
+   jr z,__div_byte_low
+   xor a
+   call __div_c8
+   ld (__reg32a+2),hl
+__div_byte_low:
+   ld hl,(__reg32a)
+   call __div_c8
+   ld (__reg32a),hl
+   ld l,a
+   ld h,0
+   ld (__reg32b),hl
+   ld l,h
+   ld (__reg32b+2),hl
+   ret
+
+__div_zero:
+   ld hl,(__reg32a)
+   ld (__reg32b),hl
+   ld hl,(__reg32a+2)
+   ld (__reg32b+2),hl
+   ld hl,0ffffh
+   ld (__reg32a),hl
+   ld (__reg32a+2),hl
+   ret
+
+__div_word:
+   ; divisor from 256 to 65535 in bc: each 16-bit half of the dividend has
+   ; at most 8 quotient bits more than it has bits above the divisor
+   ld de,(__reg32a+2)
+   ld a,d
+   or e
+   jr z,__div_word_low
+   ; high half: quotient below 256, so start from its high byte
+   ld h,0
+   ld l,d
+   ld d,e
+   ld a,8
+   call __div_w
+   ld d,0
+   ld (__reg32a+2),de
+   ld de,(__reg32a)
+   ld a,16
+   call __div_w
+   jr __div_word_store
+__div_word_low:
+   ld (__reg32a+2),de
+   ld de,(__reg32a)
+   ld h,0
+   ld l,d
+   ld d,e
+   ld a,8
+   call __div_w
+   ld d,0
+__div_word_store:
+   ld (__reg32a),de
+   ld (__reg32b),hl
+   ld hl,0
+   ld (__reg32b+2),hl
+   ret
+
+__div_big:
+   ; divisor of 65536 or more: the quotient fits in 16 bits; the first 16
+   ; steps would only move the high word of the dividend into the remainder.
+   ld hl,0
+   exx
+   ld hl,(__reg32a+2)
+   ld de,(__reg32a)
+   ld bc,(__reg32b)
+   exx
+   ld a,16
+__div_big_loop:
+   ; remainder hl:hl' and quotient de' shift left together; the carry
+   ; brings in the previous step's quotient bit, inverted
+   exx
+   rl e
+   rl d
+   adc hl,hl
+   exx
+   adc hl,hl
+   jr c,__div_big_over
+   exx
+   sbc hl,bc
+   exx
+   sbc hl,bc
+   jr nc,__div_big_next
+   exx
+   add hl,bc
+   exx
+   adc hl,bc
+__div_big_next:
+   dec a
+   jr nz,__div_big_loop
+   ld (__reg32b+2),hl
+   exx
+   ld (__reg32b),hl
+   rl e
+   rl d
+   ld a,e
+   cpl
+   ld l,a
+   ld a,d
+   cpl
+   ld h,a
+   ld (__reg32a),hl
+   ld hl,0
+   ld (__reg32a+2),hl
+   ret
+__div_big_over:
+   ; the remainder outgrew 32 bits, so it is surely above the divisor
+   exx
+   or a
+   sbc hl,bc
+   exx
+   sbc hl,bc
+   or a
+   jr __div_big_next
+
+; __div_w: a steps of long division by a 16-bit divisor
+; enter : hl = running remainder (below bc), de = dividend bits, highest
+;         first (left-aligned), bc = divisor, a = number of steps
+; exit  : de = quotient bits (the low a bits count), hl = remainder
+; uses  : af, de, hl
+; cost  : ~76 T-states a step plus 57
+__div_w:
+   ; the quotient bits enter de inverted, through the carry of each step
+   rl e
+   rl d
+   adc hl,hl
+   jr c,__div_w_over
+   sbc hl,bc
+   jr nc,__div_w_next
+   add hl,bc
+__div_w_next:
+   dec a
+   jr nz,__div_w
+   rl e
+   rl d
+   ld a,e
+   cpl
+   ld e,a
+   ld a,d
+   cpl
+   ld d,a
+   ret
+__div_w_over:
+   or a
+   sbc hl,bc
+   or a
+   jr __div_w_next
+
+; __div_c8: hl := (a:hl) / c, a := remainder (16 quotient bits)
+; enter : hl = dividend word, a = running remainder (below c), c = divisor
+; exit  : hl = quotient, a = remainder; bc, de kept
+; uses  : af, hl
+; cost  : 618-666 T-states, 145 bytes
+__div_c8:
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   add hl,hl
+   rla
+   jr c,$+5
+   cp c
+   jr c,$+4
+   sub c
+   inc l
+   ret
+
+; ======================================================================
+; Console output
+; ======================================================================
+
+; __putchar: write the character in a to the console
+; enter : a = character
+; exit  : -
+; uses  : -
+; cost  : 21 T-states, 3 bytes
+__putchar:
+   out (1),a
+   ret
+
+; __putcrlf: end a console line with CR, LF
+; enter : -
+; exit  : -
+; uses  : af
+; cost  : 94 T-states, 11 bytes
+__putcrlf:
+   ld a,13
+   call __putchar
+   ld a,10
+   jp __putchar
+
+; __putstr: write a short string (length byte, then the characters)
+; enter : hl = address of the length byte
+; exit  : -
+; uses  : af, b, hl
+; cost  : 26 + 61 per character T-states, 14 bytes
+__putstr:
+   ld b,(hl)
+   ld a,b
+   or a
+   ret z
+__putstr_loop:
+   inc hl
+   ld a,(hl)
+   call __putchar
+   djnz __putstr_loop
+   ret
+
+; __putdec_u32: write __reg32a as an unsigned decimal number
+; enter : __reg32a = number
+; exit  : __reg32a unchanged
+; uses  : af, bc, de, hl
+; cost  : ~1400 T-states a digit
+__putdec_u32:
+   ld hl,(__reg32a)
+   ld de,(__reg32a+2)
+__putdec_dehl:
+   ld bc,10
+__putdec_next:
+   ; digits come out lowest first: keep them on the stack
+   xor a
+   ex de,hl
+   call __div_c8
+   ex de,hl
+   call __div_c8
+   add a,'0'
+   push af
+   inc b
+   ld a,h
+   or l
+   or d
+   or e
+   jr nz,__putdec_next
+__putdec_print:
+   pop af
+   call __putchar
+   djnz __putdec_print
+   ret
+
+; __putdec_s32: write __reg32a as a signed decimal number ("-" when negative)
+; enter : __reg32a = number
+; exit  : __reg32a unchanged
+; uses  : af, bc, de, hl
+; cost  : ~1400 T-states a digit
+__putdec_s32:
+   ld a,(__reg32a+3)
+   or a
+   jp p,__putdec_u32
+   ld a,'-'
+   call __putchar
+   xor a
+   ld hl,0
+   ld de,(__reg32a)
+   sbc hl,de
+   push hl
+   ld hl,0
+   ld de,(__reg32a+2)
+   sbc hl,de
+   ex de,hl
+   pop hl
+   jr __putdec_dehl
+
+; ======================================================================
+; Heap
+; ======================================================================
+; Blocks come from the free memory below the stack: from 0100h upward to
+; 256 bytes under the stack pointer of the moment.  They are never given
+; back, and their contents are whatever the memory held.
+
+__heapptr:
+   defw 0100h
+
+; __heap_alloc: take a block of hl bytes from the heap
+; enter : hl = size in bytes
+; exit  : hl = address of the block, or 0 when it does not fit
+; uses  : af, bc, de, hl
+; cost  : 150-160 T-states, 37 bytes
+__heap_alloc:
+   ex de,hl
+   ld hl,(__heapptr)
+   push hl
+   add hl,de
+   jr c,__heap_full
+   ex de,hl
+   ld hl,-256
+   add hl,sp
+   jr nc,__heap_full
+   or a
+   sbc hl,de
+   jr c,__heap_full
+   ld (__heapptr),de
+   pop hl
+   ret
+__heap_full:
+   pop hl
+   ld hl,0
+   ret
