@@ -1,0 +1,172 @@
+// Expressions by precedence climbing over four priority levels.  Names are
+// not looked up here: they become name nodes that node evaluation resolves.
+#include "parser/parser.h"
+
+// A token's priority: the last of the four lists that holds it wins.
+uint8_t OperatorPriority(const Text &token) {
+  Text probe = " " + token + " ";
+  uint8_t priority = 0;
+  if (Text(" not @ ").find(probe) != Text::npos)
+    priority = 40;
+  if (Text(" * / div mod shl shr << >> and ").find(probe) != Text::npos)
+    priority = 30;
+  if (Text(" + - or xor ").find(probe) != Text::npos)
+    priority = 20;
+  if (Text(" > < = <> <= >= ").find(probe) != Text::npos)
+    priority = 10;
+  return priority;
+}
+
+static bool StartsName(const Text &t) {
+  return !t.empty() && Text(" _abcdefghijklmnopqrstuvwxyz").find(t[0]) != Text::npos;
+}
+
+static bool StartsNumber(const Text &t) {
+  return t == "$" || (!t.empty() && t[0] >= '0' && t[0] <= '9');
+}
+
+// Every parse below also yields the depth of the tree it built, so that a
+// pathological source cannot build trees deeper than the later phases'
+// recursion can walk.
+struct Parsed {
+  Node *node;
+  int depth;
+};
+
+static Parsed Deeper(Node *node, int depth) {
+  if (depth > kMaxNesting)
+    RunTimeStop(kStopLimit, "expression deeper than " + DecimalText(kMaxNesting) +
+                                " levels");
+  return Parsed{node, depth};
+}
+
+static Parsed ParseLevel(uint8_t minPriority);
+
+static Parsed ParseExpressionTree() {
+  SourcePos start = CurrentPos();
+  Parsed e = ParseLevel(0);
+  if (e.node)
+    e.node->position = start;
+  return e;
+}
+
+Node *ParseExpression() { return ParseExpressionTree().node; }
+Node *ParseSubExpression(uint8_t minPriority) { return ParseLevel(minPriority).node; }
+
+// arguments = [ "(" [ expr { "," expr } ] ")" ]
+int ParseArguments(Node *nameNode) {
+  if (CurrentToken != "(")
+    return 0;
+  NextToken();
+  int count = 0, deepest = 0;
+  if (CurrentToken != ")") {
+    while (true) {
+      count++;
+      if (count > kMaxChildren) {
+        ReportHere("Too many parameters.");
+        RunTimeStop(kStopLimit, "more than 10 arguments in one call");
+      }
+      Parsed argument = ParseExpressionTree();
+      SetChild(nameNode, count, argument.node);
+      deepest = argument.depth > deepest ? argument.depth : deepest;
+      if (CurrentToken != ",")
+        break;
+      NextToken();
+    }
+  }
+  Expect(")");
+  nameNode->childCount = static_cast<uint8_t>(count);
+  return deepest;
+}
+
+// A prefix operator applied to the operand that follows at its priority.
+static Parsed ParsePrefix(int32_t kind) {
+  uint8_t priority = OperatorPriority(CurrentToken);
+  NextToken();
+  Parsed operand = ParseLevel(priority);
+  return Deeper(CreateNode(kind, 1, operand.node), operand.depth + 1);
+}
+
+// primary = "-" expr | "not" expr | "@" expr | "(" expr ")" | number
+//         | string | name [arguments]
+// A leading "+" and a "#" code produce no node.
+static Parsed ParsePrimary() {
+  const Text token = CurrentToken;
+  if (token == "+") {
+    ReportHere("TODO: operator \"+\" 20121013");
+    WaitForEnter();
+    return Parsed{nullptr, 0}; // the "+" stays, to be read as a binary operator
+  }
+  if (token == "-")
+    return ParsePrefix(kNodeNegate);
+  if (token == "not")
+    return ParsePrefix(kNodeNot);
+  if (token == "@")
+    return ParsePrefix(kNodeAddressOf);
+  if (token == "(") {
+    NextToken();
+    Parsed inner = ParseLevel(0);
+    Expect(")");
+    return inner;
+  }
+  if (StartsNumber(token))
+    return Parsed{CreateNodeText(kNodeIntConst, 0, nullptr, nullptr, nullptr,
+                                 ReadNumberText()), 1};
+  if (token[0] == '\'') {
+    Text inside = token.size() >= 2 ? token.substr(1, token.size() - 2) : Text();
+    NextToken();
+    return Parsed{CreateNodeText(kNodeStringConst, 0, nullptr, nullptr, nullptr, inside), 1};
+  }
+  if (token[0] == '#') {
+    NextToken();
+    NextToken();
+    return Parsed{nullptr, 0};
+  }
+  if (StartsName(token)) {
+    Node *name = CreateNodeText(kNodeName, 0, nullptr, nullptr, nullptr, token);
+    NextToken();
+    return Deeper(name, ParseArguments(name) + 1);
+  }
+  ReportHere("Error in expression");
+  return Parsed{nullptr, 0};
+}
+
+// postfix = { "^" | "[" expr { "," expr } "]" | "." field }
+static Parsed ParsePostfix(Parsed e) {
+  while (true) {
+    if (CurrentToken == "^") {
+      NextToken();
+      e = Deeper(CreateNode(kNodeDeref, 1, e.node), e.depth + 1);
+    } else if (CurrentToken == "[") {
+      do {
+        NextToken(); // "[" or ","
+        Parsed index = ParseLevel(0);
+        int depth = (index.depth > e.depth ? index.depth : e.depth) + 1;
+        e = Deeper(CreateNode(kNodeIndex, 2, e.node, index.node), depth);
+      } while (CurrentToken == ",");
+      Expect("]");
+    } else if (CurrentToken == ".") {
+      NextToken();
+      e = Deeper(CreateNodeText(kNodeField, 1, e.node, nullptr, nullptr, CurrentToken),
+                 e.depth + 1);
+      NextToken();
+    } else {
+      return e;
+    }
+  }
+}
+
+// expr = primary postfix { operator expr-of-higher-priority }
+// Equal priorities group to the left: a - b - c is (a - b) - c.
+static Parsed ParseLevel(uint8_t minPriority) {
+  NestingGuard guard;
+  Parsed e = ParsePostfix(ParsePrimary());
+  while (OperatorPriority(CurrentToken) > minPriority) {
+    Text op = CurrentToken;
+    NextToken();
+    Parsed right = ParseLevel(OperatorPriority(op));
+    int depth = (right.depth > e.depth ? right.depth : e.depth) + 1;
+    e = Deeper(CreateBinaryNode(op, e.node, right.node), depth);
+  }
+  return e;
+}

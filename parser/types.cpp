@@ -1,0 +1,328 @@
+// The built-in types and the type expressions of declarations: subranges,
+// enumerations, arrays, records and objects, pointers, strings, files,
+// procedure types and type names.
+#include <vector>
+
+#include "parser/parser.h"
+
+static bool StartsWithDigit(const Text &t) {
+  return !t.empty() && t[0] >= '0' && t[0] <= '9';
+}
+
+// ---- Built-in types -------------------------------------------------------------
+
+void InitBuiltinTypes() {
+  static const struct {
+    const char *name;
+    int32_t typeClass;
+    int64_t size, low, high;
+  } kBuiltins[] = {
+      {"byte", kClassInteger, 1, 0, 255},
+      {"word", kClassInteger, 2, 0, 65535},
+      {"longword", kClassInteger, 4, 0, 4294967295LL},
+      {"shortint", kClassInteger, 1, -128, 127},
+      {"smallint", kClassInteger, 2, -32768, 32767},
+      {"longint", kClassInteger, 4, -2147483648LL, 2147483647LL},
+      {"uint64", kClassInteger, 8, 0, 5000000000LL},
+      {"int64", kClassInteger, 8, -5000000000LL, 5000000000LL},
+      {"pointer", kClassPointer, 0, 0, 0}, // the pointer class sets 2, 0..65535
+      {"boolean", kClassBoolean, 1, 0, 1},
+      {"char", kClassChar, 1, 0, 255},
+      {"string", kClassString, 256, 0, 255},
+      {"shortstring", kClassString, 256, 0, 255},
+      {"file", kClassFile, 1, 0, 0},
+  };
+  ResetAsmNameCounter();
+  ID *root = CreateID(kIdType, "#ROOT#");
+  SetRootID(root);
+  for (const auto &b : kBuiltins) {
+    ID *id = CreateID(kIdType, b.name);
+    id->type = CreateTypeDescr(b.typeClass, b.size, b.low, b.high, nullptr);
+    AddID(root, id);
+  }
+}
+
+// ---- Sizes and numbers ------------------------------------------------------------
+
+// The smallest of 1, 2, 4 or 8 bytes that holds the range, signed or not;
+// each later test that holds overrides the earlier ones.
+int SizeOfRange(int64_t low, int64_t high) {
+  int size = 8;
+  if (low >= -2147483648LL && high < 2147483648LL)
+    size = 4;
+  if (low >= -32768 && high < 32768)
+    size = 2;
+  if (low >= -128 && high < 128)
+    size = 1;
+  if (low >= 0 && high < 4294967296LL)
+    size = 4;
+  if (low >= 0 && high < 65536)
+    size = 2;
+  if (low >= 0 && high < 256)
+    size = 1;
+  return size;
+}
+
+int SizeOfValue(int64_t v) { return SizeOfRange(v, v); }
+
+// An integer literal as decimal text: "$" and the following token are read
+// as one hexadecimal number; anything else is taken as written.
+Text ReadNumberText() {
+  Text result;
+  if (CurrentToken == "$") {
+    NextToken();
+    result = DecimalText(HexValue(CurrentToken));
+  } else {
+    result = CurrentToken;
+  }
+  NextToken();
+  return result;
+}
+
+static void CheckFitsInt32(int64_t v, const char *what) {
+  if (v < INT32_MIN || v > INT32_MAX)
+    RunTimeStop(kStopLimit, Text(what) + " " + DecimalText(v) +
+                                " outside -2147483648..2147483647");
+}
+
+// Works from the innermost dimension outwards, since each dimension's size
+// is its element count times the size of what it holds.
+void ArraySize(TypeDescr *t) {
+  std::vector<TypeDescr *> dims;
+  for (TypeDescr *d = t; d && d->typeClass == kClassArray; d = d->base)
+    dims.push_back(d);
+  for (size_t i = dims.size(); i-- > 0;) {
+    TypeDescr *d = dims[i];
+    uint64_t elementSize = d->base ? d->base->size : 0;
+    int64_t count = d->high - d->low + 1;
+    if (count < 0 || (elementSize != 0 && uint64_t(count) > 0xFFFFFFFFull / elementSize))
+      RunTimeStop(kStopLimit, "array size outside 0..4294967295 bytes");
+    d->size = static_cast<uint32_t>(elementSize * uint64_t(count));
+  }
+}
+
+// ---- Identifier lists and type look-up ------------------------------------------
+
+IdentList ParseIdentList() {
+  IdentList list{};
+  while (true) {
+    if (list.count == kMaxIdentList)
+      RunTimeStop(kStopLimit, "more than 10 names in one identifier list");
+    list.names[list.count++] = CurrentToken;
+    NextToken();
+    if (CurrentToken != ",")
+      break;
+    NextToken();
+  }
+  return list;
+}
+
+TypeDescr *FindType(const Text &name) {
+  ID *id = FindID(name);
+  if (!id) {
+    ReportHere("Type \"" + name + "\" not found.");
+    NoteMissingType();
+    return nullptr;
+  }
+  return id->type;
+}
+
+// ---- Type expressions -------------------------------------------------------------
+
+// Only the upper bound decides the size.
+static TypeDescr *ParseSubrange() {
+  int64_t low = DecimalValue(CurrentToken);
+  NextToken();
+  Expect("..");
+  int64_t high = DecimalValue(CurrentToken);
+  NextToken();
+  return CreateTypeDescr(kClassInteger, SizeOfValue(high), low, high, nullptr);
+}
+
+// ( name {, name} ): each name becomes a constant of the new type.
+static TypeDescr *ParseEnumeration() {
+  TypeDescr *t = CreateTypeDescr(kClassInteger, 0, 0, -1, nullptr);
+  do {
+    t->high = t->high + 1;
+    NextToken(); // "(" or ","
+    AddConst(gTypeScope, CurrentToken, t, nullptr);
+    NextToken();
+  } while (!CurrentToken.empty() && CurrentToken[0] == ',');
+  Expect(")");
+  t->size = static_cast<uint32_t>(SizeOfValue(t->high));
+  return t;
+}
+
+// ^ name: outside a type section the target must already exist.
+static TypeDescr *ParsePointerType() {
+  NextToken();
+  Text name = CurrentToken;
+  NextToken();
+  TypeDescr *target = FindType(name);
+  if (!target) {
+    Con() << "ParseTypes() call needed\n";
+    WaitForEnter();
+    Expect(";");
+    target = FindType(name);
+  }
+  return CreateTypeDescr(kClassPointer, 0, 0, 0, target);
+}
+
+// string [ [ n ] ]: without a length it holds 250 characters.
+static TypeDescr *ParseStringType() {
+  NextToken();
+  TypeDescr *t = CreateTypeDescr(kClassString, 251, 0, 250, nullptr);
+  if (CurrentToken == "[") {
+    Expect("[");
+    int64_t n = DecimalValue(ReadNumberText());
+    if (n < 0 || n >= INT32_MAX)
+      RunTimeStop(kStopLimit, "string length " + DecimalText(n) +
+                                  " outside 0..2147483646");
+    t->high = n;
+    t->size = static_cast<uint32_t>(n + 1);
+    Expect("]");
+  }
+  return t;
+}
+
+// file [ of type ]
+static TypeDescr *ParseFileType() {
+  NextToken();
+  TypeDescr *base = nullptr;
+  if (CurrentToken == "of") {
+    NextToken();
+    base = ParseType();
+  }
+  return CreateTypeDescr(kClassFile, 0, 0, 0, base);
+}
+
+// procedure ... ): the parameter list is passed over unread.
+static TypeDescr *ParseProcedureType() {
+  TypeDescr *t = CreateTypeDescr(kClassProcedure, 0, 0, 0, nullptr);
+  while (CurrentToken != ")") {
+    if (AtEndOfTokens())
+      Expect(")"); // reports the missing ")" and stops
+    NextToken();
+  }
+  NextToken();
+  return t;
+}
+
+// Any ID's type will do, so a variable's name stands for its type.
+static TypeDescr *ParseTypeName() {
+  Text name = CurrentToken;
+  ID *id = FindIDFrom(gTypeScope, name);
+  if (!id) {
+    ReportHere("type \"" + name + "\" not found");
+    NoteMissingType();
+  }
+  NextToken();
+  return id ? id->type : nullptr;
+}
+
+// type = [packed] (array ... | record ...) | low .. high | ( names ) | object ...
+//      | ^ name | string [ [n] ] | file [of type] | procedure ... ) | name
+TypeDescr *ParseType() {
+  NestingGuard guard;
+  if (CurrentToken == "packed" || CurrentToken == "array" || CurrentToken == "record") {
+    if (CurrentToken == "packed")
+      NextToken();
+    if (CurrentToken == "array") {
+      NextToken();
+      return ParseArrayType();
+    }
+    if (CurrentToken == "record") {
+      NextToken();
+      return ParseRecordType();
+    }
+    ReportHere("array or record expected");
+    NoteMissingType();
+    return nullptr;
+  }
+  if (CurrentToken == "-" || StartsWithDigit(CurrentToken))
+    return ParseSubrange();
+  if (CurrentToken == "(")
+    return ParseEnumeration();
+  if (CurrentToken == "object") {
+    NextToken();
+    return ParseRecordType();
+  }
+  if (CurrentToken == "^")
+    return ParsePointerType();
+  if (CurrentToken == "string")
+    return ParseStringType();
+  if (CurrentToken == "file")
+    return ParseFileType();
+  if (CurrentToken == "procedure")
+    return ParseProcedureType();
+  return ParseTypeName();
+}
+
+// One index range: a type name (its bounds) or low .. high.
+static TypeDescr *ParseIndexRange() {
+  int64_t low = 0, high = 0;
+  if (!StartsWithDigit(CurrentToken)) {
+    TypeDescr *index = FindType(CurrentToken);
+    if (index) {
+      low = index->low;
+      high = index->high;
+    }
+    NextToken();
+  } else {
+    low = DecimalValue(CurrentToken);
+    NextToken();
+    Expect("..");
+    high = DecimalValue(CurrentToken);
+    NextToken();
+  }
+  CheckFitsInt32(low, "array bound");
+  CheckFitsInt32(high, "array bound");
+  return CreateTypeDescr(kClassArray, 0, low, high, nullptr);
+}
+
+// array [ range {, range} ] of type: one record per dimension, each the
+// element of the one before.
+TypeDescr *ParseArrayType() {
+  if (CurrentToken != "[")
+    Expect("["); // an array needs its index list
+  TypeDescr *first = nullptr, *last = nullptr;
+  do {
+    NextToken(); // "[" or ","
+    TypeDescr *dim = ParseIndexRange();
+    if (last)
+      last->base = dim;
+    else
+      first = dim;
+    last = dim;
+  } while (CurrentToken == ",");
+  Expect("]");
+  Expect("of");
+  last->base = ParseType();
+  ArraySize(first);
+  return first;
+}
+
+// record names : type ; {names : type ;} end
+TypeDescr *ParseRecordType() {
+  TypeDescr *t = CreateTypeDescr(kClassRecord, 0, 0, 0, nullptr);
+  uint64_t offset = 0;
+  ID *fields = nullptr;
+  do {
+    IdentList names = ParseIdentList();
+    Expect(":");
+    TypeDescr *fieldType = ParseType();
+    Expect(";");
+    for (int i = 0; i < names.count; i++) {
+      ID *field = CreateVar(names.names[i], fieldType, static_cast<int32_t>(offset),
+                            kFlagsField);
+      PushField(fields, field);
+      t->fields = fields;
+      offset += fieldType ? fieldType->size : 0;
+      if (offset > 0xFFFF)
+        RunTimeStop(kStopLimit, "record larger than 65535 bytes");
+    }
+  } while (CurrentToken != "end");
+  NextToken();
+  t->size = static_cast<uint32_t>(offset);
+  return t;
+}

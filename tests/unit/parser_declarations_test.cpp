@@ -1,0 +1,319 @@
+// Declarations, subroutines and program structure, through whole programs.
+#include <cstring>
+
+#include "tests/unit/parser_support.h"
+
+class DeclarationsTest : public ParserTest {};
+
+TEST_F(DeclarationsTest, ProgramWithoutHeadingIsNamedMain) {
+  ASSERT_EQ(Parse("begin x := 1; end."), 0);
+  ID *main = Main();
+  EXPECT_EQ(NameText(main), "_main");
+  EXPECT_EQ(AsmNameText(main), "_main");
+  EXPECT_EQ(main->kind, kIdSubr);
+  EXPECT_EQ(main->subr->isMain, 1);
+  EXPECT_EQ(ListShape(main->subr->body), "assign(x,1)");
+  EXPECT_EQ(NameText(main->prev), "file");
+}
+
+TEST_F(DeclarationsTest, ProgramNameKeepsMainLabel) {
+  ASSERT_EQ(Parse("program hello;\nuses crt, dos;\nbegin end."), 0);
+  EXPECT_EQ(NameText(Main()), "hello");
+  EXPECT_EQ(AsmNameText(Main()), "_main");
+  EXPECT_EQ(Main()->subr->body, nullptr);
+  EXPECT_EQ(Output(), "");
+}
+
+TEST_F(DeclarationsTest, ParsingStopsAtTheFinalDot) {
+  EXPECT_EQ(Parse("begin end. anything after"), 0);
+  EXPECT_EQ(CurrentToken, "anything");
+  EXPECT_EQ(Parse("begin end"), 1);
+  EXPECT_EQ(Parse(""), 1);
+  EXPECT_EQ(Output(), "Error at <unknown>: \"begin\" expected, but \"<EOF>\" found\n");
+}
+
+TEST_F(DeclarationsTest, VariablesAndAbsoluteAddresses) {
+  ASSERT_EQ(Parse("var a, b: word; io: byte absolute $C000;\nvar\nbegin end."), 0);
+  ID *a = Declared(Main(), "a"), *io = Declared(Main(), "io");
+  EXPECT_EQ(a->var->flags, 0x0008);
+  EXPECT_EQ(a->var->address, -1);
+  EXPECT_EQ(a->type->size, 2u);
+  EXPECT_EQ(NameText(a->next), "b");
+  EXPECT_EQ(io->var->flags, 0x4400);
+  EXPECT_EQ(io->var->address, 49152);
+  EXPECT_EQ(Parse("var x: byte absolute 4294967296; begin end."), kStopLimit);
+}
+
+TEST_F(DeclarationsTest, Constants) {
+  ASSERT_EQ(Parse("const n = $10; m: word = 1000; t: array [0..2] of byte = (1, 2, 3);\n"
+                  "begin end."), 0);
+  ID *n = Declared(Main(), "n"), *m = Declared(Main(), "m"), *t = Declared(Main(), "t");
+  EXPECT_EQ(n->kind, kIdConst);
+  EXPECT_EQ(n->var->flags, 0xC008);
+  EXPECT_EQ(n->type->typeClass, kClassInteger);
+  EXPECT_EQ(n->type->size, 1u);
+  EXPECT_EQ(HeapTextOrEmpty(static_cast<HeapText>(n->var->value)), "16");
+  EXPECT_EQ(m->type, FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(HeapTextOrEmpty(static_cast<HeapText>(m->var->value)), "1000");
+  const auto *bytes = static_cast<const unsigned char *>(t->var->value);
+  EXPECT_EQ(t->type->size, 3u);
+  EXPECT_EQ(bytes[0] * 10000 + bytes[1] * 100 + bytes[2], 10203);
+}
+
+TEST_F(DeclarationsTest, ArrayConstantsFillEachElementLowByteFirst) {
+  ASSERT_EQ(Parse("const t: array [0..2] of word = (1, 2, 300);\nbegin end."), 0);
+  const auto *bytes = static_cast<const unsigned char *>(Declared(Main(), "t")->var->value);
+  const unsigned char want[6] = {1, 0, 2, 0, 44, 1};
+  EXPECT_EQ(std::memcmp(bytes, want, 6), 0);
+  EXPECT_EQ(Parse("const t: array [1..2] of shortint = (127, 0);\nbegin end."), 0);
+  EXPECT_EQ(Parse("const t: array [1..2] of byte = (1, 256);\nbegin end."), kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: array constant value 256 outside 0..255\n");
+  EXPECT_EQ(Parse("const t: array [1..2] of word = (1, 65536);\nbegin end."), kStopLimit);
+  EXPECT_EQ(Parse("const t: array [0..70000] of byte = (1);\nbegin end."), kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: array constant larger than 65535 bytes\n");
+}
+
+TEST_F(DeclarationsTest, ConstantsOfOtherClassesReadNoValue) {
+  EXPECT_EQ(Parse("const b: boolean = true;\nbegin end."), 1);
+  EXPECT_EQ(Output(), "Error at main.pas(1,20): \";\" expected, but \"true\" found\n"
+                      "const b: boolean = true;\n                   ^\n");
+}
+
+TEST_F(DeclarationsTest, SectionsEndAtReservedWords) {
+  EXPECT_EQ(Parse("type begin end."), 1); // a type section holds at least one name
+  EXPECT_EQ(Parse("const begin end."), 1);
+  EXPECT_EQ(Parse("var begin end."), 0);
+  EXPECT_EQ(Parse("type t = byte; const c = 1; var v: t; type u = word; begin end."), 0);
+  EXPECT_EQ(Declared(Main(), "v")->type->size, 1u);
+}
+
+TEST_F(DeclarationsTest, FunctionChildrenAndFlags) {
+  ASSERT_EQ(Parse("function f(x: byte): word;\nbegin result := x; end;\nbegin end."), 0);
+  ID *f = Declared(Main(), "f");
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(NameText(f->firstChild), "x");
+  EXPECT_EQ(f->firstChild->var->flags, 0x0004);
+  EXPECT_EQ(f->firstChild->var->address, -1);
+  ID *result = f->firstChild->next;
+  EXPECT_EQ(NameText(result), "result");
+  EXPECT_EQ(result->var->flags, 0x0002);
+  EXPECT_EQ(f->subr->result, result);
+  EXPECT_EQ(f->subr->resultType, FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(f->subr->paramCount, 1);
+  EXPECT_EQ(f->subr->params[0], f->firstChild);
+  EXPECT_EQ(f->subr->isMain, 0);
+  EXPECT_EQ(ListShape(f->subr->body), "assign(result,x)");
+  // parameters and result were added before the function itself
+  EXPECT_EQ(AsmNameText(f->firstChild), "x_16");
+  EXPECT_EQ(AsmNameText(result), "result_17");
+  EXPECT_EQ(AsmNameText(f), "f_18");
+}
+
+TEST_F(DeclarationsTest, ParameterModes) {
+  ASSERT_EQ(Parse("procedure q(var a, b: byte; c: word; const d: char);\n"
+                  "begin end;\nbegin end."), 0);
+  SubrRec *s = Declared(Main(), "q")->subr;
+  ASSERT_EQ(s->paramCount, 4);
+  EXPECT_EQ(s->paramModes[0], 1);
+  EXPECT_EQ(s->paramModes[1], 1);
+  EXPECT_EQ(s->paramModes[2], 0);
+  EXPECT_EQ(s->paramModes[3], 2);
+  EXPECT_EQ(s->params[0]->var->flags, 0x0044);
+  EXPECT_EQ(s->params[1]->var->flags, 0x0044);
+  EXPECT_EQ(s->params[2]->var->flags, 0x0004);
+  EXPECT_EQ(s->params[3]->var->flags, 0x0044);
+  EXPECT_EQ(s->paramTypes[2], FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(s->result, nullptr);
+}
+
+TEST_F(DeclarationsTest, TenParametersAndNoMore) {
+  EXPECT_EQ(Parse("procedure p(a, b, c, d, e: byte; f, g, h, i, j: byte);\n"
+                  "begin end;\nbegin end."), 0);
+  EXPECT_EQ(Parse("procedure p(a, b, c, d, e: byte; f, g, h, i, j, k: byte);\n"
+                  "begin end;\nbegin end."), kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: more than 10 parameters in one subroutine\n");
+}
+
+TEST_F(DeclarationsTest, ForwardDeclarationSharesItsLabel) {
+  ASSERT_EQ(Parse("procedure p; forward;\nprocedure x; begin end;\n"
+                  "procedure p;\nbegin end;\nbegin end."), 0);
+  ID *first = Main()->firstChild, *second = LastVisibleID(Main());
+  EXPECT_EQ(first->subr->noBody, 1);
+  EXPECT_EQ(second->subr->noBody, 0);
+  EXPECT_EQ(AsmNameText(first), "p_16");
+  EXPECT_EQ(AsmNameText(second), "p_16");
+  EXPECT_EQ(second->implementsEarlier, 1);
+  EXPECT_EQ(first->implementsEarlier, 0);
+  EXPECT_EQ(Output(), "p_16  main.pas(4,1) !!\n");
+}
+
+TEST_F(DeclarationsTest, EveryEarlierMatchIsShownAndTheEarliestWins) {
+  ASSERT_EQ(Parse("procedure p; external;\nprocedure p; forward;\n"
+                  "procedure p; [alias: 'pp']; begin end;\nbegin end."), 0);
+  ID *last = LastVisibleID(Main());
+  EXPECT_EQ(AsmNameText(last), "p_16");
+  EXPECT_EQ(Output(), "p_16  main.pas(3,1) !!\n"
+                      "p_16 pp main.pas(3,29) !!\np_16 pp main.pas(3,29) !!\n");
+}
+
+TEST_F(DeclarationsTest, OverloadsKeepTheirOwnLabels) {
+  ASSERT_EQ(Parse("function f(a: byte): byte; begin end;\n"
+                  "function f(a: smallint): byte; begin end;\nbegin end."), 0);
+  ID *second = LastVisibleID(Main());
+  ID *first = Declared(Main(), "f") == second ? Main()->firstChild : nullptr;
+  ASSERT_NE(first, nullptr);
+  EXPECT_NE(AsmNameText(first), AsmNameText(second));
+  EXPECT_EQ(second->implementsEarlier, 0);
+  EXPECT_EQ(Output(), "");
+}
+
+TEST_F(DeclarationsTest, Modifiers) {
+  ASSERT_EQ(Parse("procedure w(c: char); [alias: 'putc']; external;\n"
+                  "procedure i; interrupt; fast; high; begin end;\n"
+                  "function o(a, b: byte): byte; operator; begin end;\nbegin end."), 0);
+  ID *w = Declared(Main(), "w");
+  EXPECT_EQ(AsmNameText(w), "putc");
+  EXPECT_EQ(w->subr->noBody, 1);
+  EXPECT_EQ(w->subr->body, nullptr);
+  EXPECT_EQ(Declared(Main(), "o")->subr->operatorMark, 0);
+  EXPECT_EQ(Output(), "");
+}
+
+TEST_F(DeclarationsTest, OperatorModifierOnProcedureIsReportedAndSkipped) {
+  EXPECT_EQ(Parse("procedure p; operator begin end;\nbegin end."), 0);
+  EXPECT_EQ(Output(), "Error at main.pas(1,14): 20110821_1\n"
+                      "procedure p; operator begin end;\n             ^\n");
+}
+
+TEST_F(DeclarationsTest, OperatorDeclarationsAreNotFunctions) {
+  ASSERT_EQ(Parse("operator +(a, b: byte); begin end;\nbegin end."), 0);
+  ID *op = Declared(Main(), "+");
+  ASSERT_NE(op, nullptr);
+  EXPECT_EQ(op->subr->result, nullptr);
+  EXPECT_EQ(AsmNameText(op), "+_18");
+}
+
+TEST_F(DeclarationsTest, NestedSubroutinesRestoreTheScope) {
+  ASSERT_EQ(Parse("procedure outer;\n  var a: byte;\n  procedure inner; begin end;\n"
+                  "  var b: byte;\nbegin end;\nvar c: byte;\nbegin end."), 0);
+  ID *outer = Declared(Main(), "outer");
+  EXPECT_NE(Declared(outer, "inner"), nullptr);
+  EXPECT_NE(Declared(outer, "b"), nullptr);
+  EXPECT_NE(Declared(Main(), "c"), nullptr);
+  EXPECT_EQ(gCurrentScope, Main());
+}
+
+TEST_F(DeclarationsTest, ForwardPointersAreCompleted) {
+  ASSERT_EQ(Parse("type pn = ^node; node = record next: pn; v: word; end;\n"
+                  "begin end."), 0);
+  EXPECT_EQ(Output(), "?\?=pn\n");
+  TypeDescr *pn = Declared(Main(), "pn")->type, *node = Declared(Main(), "node")->type;
+  EXPECT_EQ(pn->typeClass, kClassPointer);
+  ASSERT_NE(pn->base, nullptr);
+  EXPECT_EQ(pn->base->typeClass, kClassRecord);
+  EXPECT_EQ(pn->base->size, 4u);
+  EXPECT_EQ(pn->base->fields, node->fields);
+  EXPECT_EQ(node->fields->prev->type, pn);
+}
+
+TEST_F(DeclarationsTest, PointerToKnownTypeNeedsNoPlaceholder) {
+  ASSERT_EQ(Parse("type pw = ^word;\nbegin end."), 0);
+  EXPECT_EQ(Declared(Main(), "pw")->type->base, FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(Output(), "");
+}
+
+TEST_F(DeclarationsTest, UndeclaredPointerTargetIsReportedByName) {
+  EXPECT_EQ(Parse("type pn = ^node;\nvar x: byte;\nbegin end."), 0);
+  EXPECT_EQ(Output(), "?\?=pn\nError at main.pas(1,12): type \"node\" of pointer type "
+                      "\"pn\" not declared in this type section\n"
+                      "type pn = ^node;\n           ^\n");
+}
+
+TEST_F(DeclarationsTest, TenPendingPointersPerSection) {
+  std::string ten = "type ";
+  for (char c = 'a'; c < 'a' + 10; c++)
+    ten += std::string(1, c) + " = ^t" + c + ";\n";
+  EXPECT_EQ(Parse(ten + "begin end."), 0);
+  EXPECT_EQ(Parse(ten + "k = ^tk;\nbegin end."), kStopLimit);
+  std::string last = "Runtime error 201: more than 10 forward pointer types in one "
+                     "type section\n";
+  ASSERT_GE(Output().size(), last.size());
+  EXPECT_EQ(Output().substr(Output().size() - last.size()), last);
+}
+
+TEST_F(DeclarationsTest, MissingTypesAreCarriedOnThenMarked) {
+  EXPECT_EQ(Parse("var x: nothing;\nprocedure p(a: none); begin end;\nbegin end."), 0);
+  EXPECT_TRUE(TypeWasMissing());
+  EXPECT_EQ(Output(), "Error at main.pas(1,8): type \"nothing\" not found\n"
+                      "var x: nothing;\n       ^\n"
+                      "Error at main.pas(1,15): internal error: creating var with "
+                      "TypeDescr=nil\nvar x: nothing;\n              ^\n"
+                      "Error at main.pas(2,16): Type \"none\" not found.\n"
+                      "procedure p(a: none); begin end;\n               ^\n"
+                      "Error at main.pas(2,20): internal error: creating var with "
+                      "TypeDescr=nil\nprocedure p(a: none); begin end;\n"
+                      "                   ^\n");
+  EXPECT_EQ(Parse("var x: byte;\nbegin end."), 0);
+  EXPECT_FALSE(TypeWasMissing()); // each parse starts afresh
+}
+
+TEST_F(DeclarationsTest, BigSubroutineLine) {
+  // p;  is one node, so 250 calls stay quiet and 251 are reported.
+  std::string calls;
+  for (int i = 0; i < 250; i++)
+    calls += "p;\n";
+  EXPECT_EQ(Parse("procedure b250; begin\n" + calls + "end;\nbegin end."), 0);
+  EXPECT_EQ(Output(), "");
+  EXPECT_EQ(Parse("procedure b251; begin\n" + calls + "p;\nend;\nbegin end."), 0);
+  EXPECT_EQ(Output(), "big subr \"b251\", 251 nodes\n");
+}
+
+TEST_F(DeclarationsTest, UnitBodyBecomesMainBody) {
+  ASSERT_EQ(Parse("unit u;\ninterface\nuses a;\nimplementation\nuses b;\n"
+                  "begin x := 1; end."), 0);
+  EXPECT_EQ(NameText(Main()), "u");
+  EXPECT_EQ(AsmNameText(Main()), "_main");
+  EXPECT_EQ(ListShape(Main()->subr->body), "assign(x,1)");
+  EXPECT_EQ(Parse("unit u; interface implementation initialization finalization end."), 0);
+  EXPECT_EQ(Main()->subr->body, nullptr);
+  EXPECT_EQ(Parse("unit u; end."), 0);
+  EXPECT_EQ(Parse("unit u; var x: byte; end."), 1);
+  EXPECT_EQ(Output(), "Error at main.pas(1,9): \"end\" expected, but \"var\" found\n"
+                      "unit u; var x: byte; end.\n        ^\n");
+}
+
+TEST_F(DeclarationsTest, UnterminatedUsesStops) {
+  EXPECT_EQ(Parse("program p; uses a, b"), 1);
+  EXPECT_EQ(Output(), "Error at <unknown>: \";\" expected, but \"<EOF>\" found\n");
+}
+
+TEST_F(DeclarationsTest, EveryPrefixOfAProgramEndsCleanly) {
+  const std::string source =
+      "program t; uses u; type r = record a: byte; end; pr = ^r; e = (x, y);\n"
+      "const c = 1; k: array [0..1] of byte = (1, 2);\n"
+      "var v: r; w: string[4];\n"
+      "function f(var a: byte): word; forward;\n"
+      "function f(var a: byte): word; begin result := a + 1; end;\n"
+      "begin if c = 1 then v.a := f(v.a) else w := 'x';\n"
+      "while c < 2 do begin end; repeat until c = 1; for c := 1 to 2 do ;\n"
+      "case c of 1..2: ; else ; end; asm\n nop\nend; end.\n";
+  WriteFile("main.pas", source);
+  ASSERT_EQ(Lex(), 0);
+  int tokens = static_cast<int>(TokenTexts().size());
+  for (int cut = 0; cut <= tokens; cut++) {
+    ArenaReset();
+    ResetCompilerState();
+    ASSERT_EQ(Lex(), 0);
+    Token *t = gTokenHead;
+    for (int i = 1; i < cut && t; i++)
+      t = t->next;
+    if (cut == 0)
+      gTokenHead = nullptr;
+    else if (t)
+      t->next = nullptr;
+    int status = Run([] { ParseProgram(); });
+    // a number cut off reads "<EOF>" as its value: a range stop
+    EXPECT_TRUE(status == 0 || status == 1 || status == kStopLimit) << "cut at " << cut;
+    EXPECT_EQ(status == 0, cut == tokens) << "cut at " << cut;
+  }
+}
