@@ -1,0 +1,4 @@
+var
+  a: array of byte;
+begin
+end.

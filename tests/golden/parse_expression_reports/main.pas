@@ -1,0 +1,10 @@
+program reports;
+var a, b: byte;
+begin
+  a := +1;
+  a := b not a;
+  a := b @ a;
+  a := ;
+  b := a << 2;
+  a := #13;
+end.

@@ -1,0 +1,4 @@
+var
+  p: ^thing;;
+begin
+end.

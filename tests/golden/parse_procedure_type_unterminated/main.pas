@@ -1,0 +1,6 @@
+type
+  handler = procedure;
+var
+  h: handler;
+begin
+end.

@@ -1,0 +1,3 @@
+var a, b, c, d, e, f, g, h, i, j, k: byte;
+begin
+end.

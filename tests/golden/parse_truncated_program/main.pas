@@ -1,0 +1,4 @@
+program cut;
+var x: byte;
+begin
+  x := (1 + 2

@@ -1,0 +1,6 @@
+unit empty;
+interface
+implementation
+initialization
+finalization
+end.

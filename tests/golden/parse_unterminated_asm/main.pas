@@ -1,0 +1,4 @@
+begin
+  asm
+    ld a,1
+    nop

@@ -1,0 +1,2 @@
+program p;
+uses crt, dos
