@@ -4,6 +4,7 @@
 
 #include "driver/common.h"
 #include "lexer/lexer.h"
+#include "parser/parser.h"
 
 std::string gFirstArgument;
 
@@ -20,6 +21,11 @@ void ResetCompilerState() {
 static void RunPhases(const Text &mainFileName) {
   // ---- phase list ----
   LexProgram(mainFileName);
+  ResetSyntaxCounters();
+  ParseProgram();
+  if (TypeWasMissing())
+    StopCompiler(1); // a reported missing type goes no further than the parser
+  PrintSyntaxStatistics();
   // ---- end of phase list ----
 }
 
