@@ -1,0 +1,111 @@
+// The Z80 code generator: the asm line list and the output file with its
+// skeleton, operand addressing, the translation of each uasm op, the value
+// places with the moves into the 32-bit working registers, and the pattern
+// rules for direct 8- and 16-bit code.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/common.h"
+#include "parser/records.h"
+#include "translator/uasm.h"
+
+// ---- Asm lines (asm_lines.cpp) -------------------------------------------------
+
+// One output line: a mnemonic, label, comment or whole text, then up to two
+// operands.  Empty fields are absent (nil heap texts).
+struct AsmLine {
+  AsmLine *prev;
+  AsmLine *next;
+  HeapText first;
+  HeapText second;
+  HeapText third;
+};
+
+// The asm line list: always its last line (nil while empty).
+extern AsmLine *gAsmLineList;
+
+// Where an op left its value.
+constexpr int32_t kPlaceNone = 0;
+constexpr int32_t kPlaceReg32a = 1; // the 32-bit accumulator __reg32a
+constexpr int32_t kPlaceA = 3;      // register a
+constexpr int32_t kPlaceHL = 12;    // register pair hl
+
+// Passed to every emitting operation.
+struct CG_State {
+  AsmLine **list;   // the list variable
+  ID *currentSubr;  // set by each subrbegin op; nil before the first
+};
+
+void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third);
+AsmLine *CG_FirstLine(AsmLine *line);
+Text CG_FormatLine(const AsmLine *line);
+Text CG_OutputFileName(const Text &firstArgument);
+void CG_CopyLibrary(CG_State &st);
+void CG_WriteFile(const Text &fileName, const AsmLine *first);
+
+// ---- The run (run.cpp) -----------------------------------------------------------
+
+void CG_Run(AsmLine *&list, UasmOp *ops);
+// The per-op loop: every op from first on, through the pattern rules or
+// the general translation.
+void CG_TranslateOps(CG_State &st, UasmOp *first);
+// The highest parent-frame slot the ops of the list refer to.
+int CG_HighestParentFrame(UasmOp *first);
+void ResetCodeGenerator();
+
+// ---- Operand addressing (operands.cpp) -------------------------------------------------
+
+// Variables nearer to the frame pointer than this use (ix+N) directly.
+constexpr int32_t kNearLimit = 125;
+
+bool CG_IsFrameVar(const ID *v);
+bool CG_IsByReference(const ID *v);
+bool CG_IsNear(const ID *v);
+bool CG_IsPlainNear(const ID *v);  // frame, by value, near
+bool CG_IsOwnVar(const CG_State &st, const ID *v);
+int32_t CG_Address(const ID *v);    // the var record's address field
+// The slot label of the subroutine v belongs to: "(parentframe" k ")".
+Text CG_ParentFrameSlot(const ID *v);
+// "(ix+N+d)" or "(iy+N+d)"; for an enclosing subroutine's variable the iy
+// load is emitted first when loadIy is set.
+Text CG_FrameText(CG_State &st, const ID *v, int32_t d, bool loadIy = true);
+
+void CG_OperandAddress(CG_State &st, const UasmOp *op);
+void CG_OpOperand(CG_State &st, const UasmOp *op, const Text &mnemonic);
+void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic);
+
+// ---- Value places (value_places.cpp) --------------------------------------------
+
+// Whether the value an op left in a or hl is signed, judged by the op that
+// produced it (looking through type casts, which only widen by the
+// signedness of their operand).
+bool CG_ValueIsSigned(const UasmOp *producer);
+// Whether an op's operand is a signed value (signed variable type, or a
+// negative constant).
+bool CG_OperandIsSigned(const UasmOp *op);
+// Result place of the op before this one (none when there is none).
+int32_t CG_PrevPlace(const UasmOp *op);
+
+void CG_AccToRegA(CG_State &st, const UasmOp *op);
+void CG_OperandToRegB(CG_State &st, const UasmOp *op);
+// a into hl (place 3 to place 12), widened by the value's signedness.
+void CG_WidenAToHL(CG_State &st, bool isSigned);
+// a into de, widened by the value's signedness.
+void CG_WidenAToDE(CG_State &st, bool isSigned);
+// a := 0 or 255 after bit 7 of a (the byte that sign-extends a).
+void CG_SignByte(CG_State &st);
+
+// ---- Instruction selection (ops.cpp) ---------------------------------------------
+
+// The name text of an op: its ident's assembly name, else its text.
+Text CG_OpName(const UasmOp *op);
+Text CG_OpText(const UasmOp *op);
+void CG_Op(CG_State &st, UasmOp *op);
+// The tests that turn the flags of a compare into the boolean in a
+// (between "ld a,1" and "xor a").
+void CG_FlagTests(CG_State &st, int32_t code);
+
+// ---- Pattern rules (patterns.cpp) --------------------------------------------------
+
+bool CG_Patterns(CG_State &st, UasmOp *&op);

@@ -1,0 +1,381 @@
+// The general translation of one uasm op through the 32-bit working
+// registers __reg32a and __reg32b and the run-time library.
+#include "codegen_z80/codegen.h"
+#include "parser/parser.h"
+
+Text CG_OpText(const UasmOp *op) { return HeapTextOrEmpty(op->text); }
+
+Text CG_OpName(const UasmOp *op) {
+  if (op->ident)
+    return AsmNameText(op->ident);
+  return CG_OpText(op);
+}
+
+static void SourceComment(CG_State &st, const UasmOp *op) {
+  SourcePos none{};
+  const SourcePos &pos = op->position ? *op->position : none;
+  CG_Emit(st, "", "                      ; " + PositionText(pos) + ": " +
+                      HeapTextOrEmpty(pos.lineText), "");
+}
+
+// Prologue: frame pointer, local area, and the parent-frame slot of a
+// subroutine whose variables nested subroutines reach.
+static void Prologue(CG_State &st) {
+  int32_t localSize = st.currentSubr && st.currentSubr->subr ? st.currentSubr->subr->frameValue2 : 0;
+  int mark = st.currentSubr ? st.currentSubr->parentFrameMark : 0;
+  CG_Emit(st, "push", "ix", "");
+  CG_Emit(st, "ld", "ix", "0");
+  CG_Emit(st, "add", "ix", "sp");
+  if (localSize != 0) {
+    CG_Emit(st, "ld", "hl", "-" + DecimalText(localSize));
+    CG_Emit(st, "add", "hl", "sp");
+    CG_Emit(st, "ld", "sp", "hl");
+  }
+  if (mark != 0)
+    CG_Emit(st, "ld", "(parentframe" + DecimalText(mark) + ")", "ix");
+}
+
+// Epilogue: the callee drops its own parameter area; hl survives it.
+static void Epilogue(CG_State &st, const UasmOp *op) {
+  const SubrRec *subr = st.currentSubr ? st.currentSubr->subr : nullptr;
+  // A function's value must be in __reg32a at the return; only the address
+  // of a result larger than 4 bytes can still be in hl (or a) here.
+  int32_t place = CG_PrevPlace(op);
+  if (subr && subr->result && (place == kPlaceA || place == kPlaceHL))
+    CG_AccToRegA(st, op);
+  int32_t paramSize = subr ? subr->frameValue1 : 0;
+  CG_Emit(st, "ld", "sp", "ix");
+  CG_Emit(st, "pop", "ix", "");
+  if (paramSize != 0) {
+    CG_Emit(st, "pop", "bc", "");
+    CG_Emit(st, "ex", "de", "hl");
+    CG_Emit(st, "ld", "hl," + DecimalText(paramSize), "");
+    CG_Emit(st, "add", "hl", "sp");
+    CG_Emit(st, "ld", "sp", "hl");
+    CG_Emit(st, "ex", "de", "hl");
+    CG_Emit(st, "push", "bc", "");
+  }
+  CG_Emit(st, "ret", "", "");
+}
+
+// The accumulator as a 4-byte argument slot, high word first.
+static void PushArgument(CG_State &st, const UasmOp *op) {
+  bool isSigned = CG_ValueIsSigned(op->prev);
+  switch (CG_PrevPlace(op)) {
+  case kPlaceReg32a:
+    CG_Emit(st, "call", "__pusharg", "");
+    break;
+  case kPlaceA:
+    if (isSigned) {
+      CG_WidenAToHL(st, true); // leaves the sign byte in a
+      CG_Emit(st, "ld", "e", "a");
+      CG_Emit(st, "ld", "d", "a");
+      CG_Emit(st, "push", "de", "");
+      CG_Emit(st, "push", "hl", "");
+    } else {
+      CG_Emit(st, "ld", "hl", "0");
+      CG_Emit(st, "push", "hl", "");
+      CG_Emit(st, "ld", "l", "a");
+      CG_Emit(st, "push", "hl", "");
+    }
+    break;
+  case kPlaceHL:
+    if (isSigned) {
+      CG_Emit(st, "ld", "a", "h");
+      CG_SignByte(st);
+      CG_Emit(st, "ld", "e", "a");
+      CG_Emit(st, "ld", "d", "a");
+    } else {
+      CG_Emit(st, "ld", "de", "0");
+    }
+    CG_Emit(st, "push", "de", "");
+    CG_Emit(st, "push", "hl", "");
+    break;
+  default:
+    break;
+  }
+}
+
+static void JumpFalse(CG_State &st, const UasmOp *op) {
+  int32_t place = CG_PrevPlace(op);
+  if (place == kPlaceReg32a)
+    CG_Emit(st, "ld", "a", "(__reg32a)");
+  else if (place == kPlaceHL)
+    CG_Emit(st, "ld", "a", "l");
+  CG_Emit(st, "or", "a", "");
+  CG_Emit(st, "jp", "z", CG_OpName(op));
+}
+
+// The address in the accumulator into hl (an address is never widened by sign).
+static void AddressToHL(CG_State &st, const UasmOp *op) {
+  int32_t place = CG_PrevPlace(op);
+  if (place == kPlaceReg32a) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+  } else if (place == kPlaceA) {
+    CG_Emit(st, "ld", "l", "a");
+    CG_Emit(st, "ld", "h", "0");
+  }
+}
+
+// Step list C: the operand's bytes to the address in the accumulator.
+static void StoreIndirect(CG_State &st, const UasmOp *op) {
+  AddressToHL(st, op);
+  CG_Emit(st, "push", "hl", "");
+  CG_OperandToRegB(st, op);
+  CG_Emit(st, "pop", "hl", "");
+  if (op->size != 1 && op->size != 2 && op->size != 4)
+    return;
+  for (int i = 0; i < op->size; i++) {
+    if (i > 0)
+      CG_Emit(st, "inc", "hl", "");
+    CG_Emit(st, "ld", "a", "(__reg32b+" + DecimalText(i) + ")");
+    CG_Emit(st, "ld", "(hl)", "a");
+  }
+}
+
+// Step list D: the value at the address in the accumulator.
+static void Dereference(CG_State &st, const UasmOp *op) {
+  CG_AccToRegA(st, op);
+  if (op->size == 1) {
+    CG_Emit(st, "call", "__read1", "");
+  } else if (op->size == 2) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+    CG_Emit(st, "ld", "a", "(hl)");
+    CG_Emit(st, "ld", "(__reg32a+0)", "a");
+    CG_Emit(st, "inc", "hl", "");
+    CG_Emit(st, "ld", "a", "(hl)");
+    CG_Emit(st, "ld", "(__reg32a+1)", "a");
+    CG_Emit(st, "xor", "a", "");
+    CG_Emit(st, "ld", "(__reg32a+2)", "a");
+    CG_Emit(st, "ld", "(__reg32a+3)", "a");
+  } else if (op->size == 4) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+    for (int i = 0; i < 4; i++) {
+      if (i > 0)
+        CG_Emit(st, "inc", "hl", "");
+      CG_Emit(st, "ld", "a", "(hl)");
+      CG_Emit(st, "ld", "(__reg32a+" + DecimalText(i) + ")", "a");
+    }
+  }
+}
+
+// Step list E: the accumulator into the op's variable.
+static void Store(CG_State &st, const UasmOp *op) {
+  if (!op->ident)
+    CG_Emit(st, ";nil", "", "");
+  if (op->size == 1) {
+    int32_t place = CG_PrevPlace(op);
+    if (place == kPlaceReg32a)
+      CG_Emit(st, "ld", "a", "(__reg32a+0)");
+    else if (place == kPlaceHL)
+      CG_Emit(st, "ld", "a", "l");
+    CG_OperandAddress(st, op);
+    CG_Emit(st, "ld", "(hl)", "a");
+  } else if (op->size == 2) {
+    CG_AccToRegA(st, op);
+    CG_OperandAddress(st, op);
+    CG_Emit(st, "ld", "de", "(__reg32a+0)");
+    CG_Emit(st, "ld", "(hl)", "e");
+    CG_Emit(st, "inc", "hl", "");
+    CG_Emit(st, "ld", "(hl)", "d");
+  } else if (op->size == 4) {
+    CG_AccToRegA(st, op);
+    CG_OperandAddress(st, op);
+    CG_Emit(st, "call", "__sta4", "");
+  }
+}
+
+// In-line 32-bit complement of __reg32a.
+static void Complement(CG_State &st, const UasmOp *op) {
+  CG_AccToRegA(st, op);
+  CG_Emit(st, "ld", "hl", "__reg32a");
+  for (int i = 0; i < 4; i++) {
+    if (i > 0)
+      CG_Emit(st, "inc", "hl", "");
+    CG_Emit(st, "ld", "a", "0xff");
+    CG_Emit(st, "xor", "(hl)", "");
+    CG_Emit(st, "ld", "(hl)", "a");
+  }
+}
+
+// In-line 32-bit negation of __reg32a: 0 minus each byte, with borrow.
+static void Negate(CG_State &st, const UasmOp *op) {
+  CG_AccToRegA(st, op);
+  CG_Emit(st, "ld", "hl", "__reg32a");
+  CG_Emit(st, "ld", "a", "0");
+  CG_Emit(st, "sub", "(hl)", "");
+  CG_Emit(st, "ld", "(hl)", "a");
+  for (int i = 1; i < 4; i++) {
+    CG_Emit(st, "inc", "hl", "");
+    CG_Emit(st, "ld", "a", "0");
+    CG_Emit(st, "sbc", "a", "(hl)");
+    CG_Emit(st, "ld", "(hl)", "a");
+  }
+}
+
+// Step list F (and the division routines): both values into the working
+// registers, then the routine.
+static void TwoOperands(CG_State &st, const UasmOp *op, const Text &routine) {
+  CG_AccToRegA(st, op);
+  CG_OperandToRegB(st, op);
+  CG_Emit(st, "call", routine, "");
+}
+
+// "s" or "u" for the left value (the previous op's signed flag) and for the
+// right operand (a variable of a type with a negative low bound).
+static bool LeftIsSigned(const UasmOp *op) { return op->prev && op->prev->isSigned; }
+static bool RightIsSigned(const UasmOp *op) {
+  return op->ident && op->ident->type && op->ident->type->low < 0;
+}
+
+static void Divide(CG_State &st, const UasmOp *op, const char *what) {
+  bool isSigned = LeftIsSigned(op) || RightIsSigned(op);
+  TwoOperands(st, op, Text("__op_") + what + (isSigned ? "_s" : "_u"));
+}
+
+// The flag tests after a compare: a holds 1 and the closing "xor a" makes
+// it 0; each test skips what follows when it decides the result.
+void CG_FlagTests(CG_State &st, int32_t code) {
+  switch (code) {
+  case uasmop_cmpgt:
+    CG_Emit(st, "jr", "z", "$+4");
+    CG_Emit(st, "jr", "nc", "$+3");
+    break;
+  case uasmop_cmpge:
+    CG_Emit(st, "jr", "nc", "$+3");
+    break;
+  case uasmop_cmplt:
+    CG_Emit(st, "jr", "c", "$+3");
+    break;
+  case uasmop_cmple:
+    CG_Emit(st, "jr", "z", "$+5");
+    CG_Emit(st, "jr", "c", "$+3");
+    break;
+  case uasmop_cmpeq:
+    CG_Emit(st, "jr", "z", "$+3");
+    break;
+  case uasmop_cmpne:
+    CG_Emit(st, "jr", "nz", "$+3");
+    break;
+  default:
+    break;
+  }
+}
+
+// Step list H: a 32-bit compare in the library, then the boolean in a.
+static void Compare(CG_State &st, const UasmOp *op) {
+  Text variant = Text(LeftIsSigned(op) ? "s" : "u") + (RightIsSigned(op) ? "s" : "u");
+  TwoOperands(st, op, "__op_cmp_" + variant);
+  CG_Emit(st, "ld", "a", "1");
+  CG_FlagTests(st, op->code);
+  CG_Emit(st, "xor", "a", "");
+}
+
+static void ReportInvalidOp() {
+  Con() << "Error in CG, op: \n";
+  WaitForEnter();
+}
+
+// The ops that leave a value in __reg32a through a routine of the library.
+static const char *TwoOperandRoutine(int32_t code) {
+  switch (code) {
+  case uasmop_add: return "__op_add";
+  case uasmop_sub: return "__op_sub";
+  case uasmop_mul: return "__op_mul";
+  case uasmop_and: return "__op_and";
+  case uasmop_or: return "__op_or";
+  case uasmop_xor: return "__op_xor";
+  case uasmop_shl: return "__op_shl";
+  case uasmop_shr: return "__op_shr";
+  default: return nullptr;
+  }
+}
+
+void CG_Op(CG_State &st, UasmOp *op) {
+  if (const char *routine = TwoOperandRoutine(op->code)) {
+    TwoOperands(st, op, routine);
+    op->resultPlace = kPlaceReg32a;
+    return;
+  }
+  switch (op->code) {
+  case uasmop_srcline: SourceComment(st, op); break;
+  case uasmop_subrbegin: st.currentSubr = op->ident; break;
+  case uasmop_enter: Prologue(st); break;
+  case uasmop_label: CG_Emit(st, CG_OpName(op) + ":", "", ""); break;
+  case uasmop_asmline: CG_Emit(st, CG_OpName(op), "", ""); break;
+  case uasmop_defb: CG_Emit(st, "defb", CG_OpName(op), ""); break;
+  case uasmop_localconst:
+  case uasmop_reserved7:
+  case uasmop_reserved8:
+    break;
+  case uasmop_allocstack:
+    Con() << "TODO del \"uasmop_allocstack\"\n";
+    WaitForEnter();
+    break;
+  case uasmop_pusharg: PushArgument(st, op); break;
+  case uasmop_jump: CG_Emit(st, "jp", CG_OpName(op), ""); break;
+  case uasmop_jumptrue:
+    CG_Emit(st, "ld", "a", "(__reg32a)");
+    CG_Emit(st, "or", "a", "");
+    CG_Emit(st, "jp", "nz", CG_OpName(op));
+    break;
+  case uasmop_jumpfalse: JumpFalse(st, op); break;
+  case uasmop_call:
+    CG_Emit(st, "call", CG_OpName(op), "");
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_leave: Epilogue(st, op); break;
+  case uasmop_nop: CG_Emit(st, "nop", "", ""); break;
+  case uasmop_storeind: StoreIndirect(st, op); break;
+  case uasmop_deref:
+    Dereference(st, op);
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_loadaddr:
+    CG_OperandAddress(st, op);
+    op->resultPlace = kPlaceHL;
+    break;
+  case uasmop_loadlabel:
+    CG_Emit(st, "ld", "hl", CG_OpText(op));
+    op->resultPlace = kPlaceHL;
+    break;
+  case uasmop_load:
+    CG_OperandToRegB(st, op);
+    CG_Emit(st, "call", "__movbtoa", "");
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_store: Store(st, op); break;
+  case uasmop_not:
+    Complement(st, op);
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_neg:
+    Negate(st, op);
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_typecast:
+    CG_Emit(st, ";# typecast", "", "");
+    op->resultPlace = CG_PrevPlace(op);
+    break;
+  case uasmop_div:
+    Divide(st, op, "div");
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_mod:
+    Divide(st, op, "mod");
+    op->resultPlace = kPlaceReg32a;
+    break;
+  case uasmop_cmpgt:
+  case uasmop_cmpge:
+  case uasmop_cmplt:
+  case uasmop_cmple:
+  case uasmop_cmpeq:
+  case uasmop_cmpne:
+    Compare(st, op);
+    op->resultPlace = kPlaceA;
+    break;
+  default: // uasmop_reserved21 and codes outside the table
+    ReportInvalidOp();
+    break;
+  }
+}

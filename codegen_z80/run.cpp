@@ -1,0 +1,68 @@
+// The code generator's entry: the program skeleton with the run-time library
+// text, then every op in list order through the pattern rules or the general
+// translation, then the output file.
+#include "codegen_z80/codegen.h"
+
+static UasmOp *FirstOpOf(UasmOp *op) {
+  while (op && op->prev)
+    op = op->prev;
+  return op;
+}
+
+static int MarkOf(const ID *id) { return id ? id->parentFrameMark : 0; }
+
+// Slots are written by the prologue of a numbered subroutine and read for
+// every variable of an enclosing subroutine; the scan follows the current
+// subroutine the way the per-op loop does.
+int CG_HighestParentFrame(UasmOp *first) {
+  int highest = 0;
+  const ID *current = nullptr;
+  for (UasmOp *op = FirstOpOf(first); op; op = op->next) {
+    int mark = 0;
+    if (op->code == uasmop_subrbegin)
+      current = op->ident;
+    else if (op->code == uasmop_enter)
+      mark = MarkOf(current);
+    else if (op->ident && CG_IsFrameVar(op->ident) && op->ident->parent != current)
+      mark = MarkOf(op->ident->parent);
+    if (mark > highest)
+      highest = mark;
+  }
+  return highest;
+}
+
+// Slots 0 to 5 always; more only when a program's numbering goes beyond 5.
+static void EmitParentFrameSlots(CG_State &st, int highest) {
+  int last = highest > 5 ? highest : 5;
+  for (int k = 0; k <= last; k++)
+    CG_Emit(st, "parentframe" + DecimalText(k) + ": defb 0,0,0,0", "", "");
+}
+
+// A pattern rule may take the ops after this one too; it then leaves op on
+// the last op it took.
+void CG_TranslateOps(CG_State &st, UasmOp *first) {
+  for (UasmOp *op = first; op; op = op->next)
+    if (!CG_Patterns(st, op))
+      CG_Op(st, op);
+}
+
+void CG_Run(AsmLine *&list, UasmOp *ops) {
+  list = nullptr;
+  CG_State st{&list, nullptr};
+  UasmOp *first = FirstOpOf(ops);
+
+  CG_Emit(st, "org 08000h", "", "");
+  CG_Emit(st, "ld", "sp", "07fffh");
+  CG_Emit(st, "jp", "_reset", "");
+  CG_CopyLibrary(st);
+  EmitParentFrameSlots(st, CG_HighestParentFrame(first));
+  CG_Emit(st, "_reset:", "", "");
+  CG_Emit(st, "call _main", "", "");
+  CG_Emit(st, "jp", "$", "");
+
+  CG_TranslateOps(st, first);
+
+  CG_WriteFile(CG_OutputFileName(gFirstArgument), CG_FirstLine(list));
+}
+
+void ResetCodeGenerator() { gAsmLineList = nullptr; }
