@@ -1,0 +1,94 @@
+// Frame layout of every translated subroutine.  From the frame pointer:
+// the saved frame pointer (+0), the return address (+2), the last argument
+// at +4 and the earlier ones above it, the hidden result address above the
+// arguments; locals and temporaries below, from -5 downwards (the 4 bytes
+// just below the frame pointer stay unused).
+#include <cstdint>
+
+#include "translator/translate_internal.h"
+
+static int32_t CheckedFrameValue(int64_t v) {
+  if (v > INT32_MAX)
+    RunTimeStop(kStopLimit, "stack frame larger than 2147483647 bytes");
+  return int32_t(v);
+}
+
+static int64_t RoundUpTo4(int64_t v) { return (v + 3) / 4 * 4; }
+
+static int64_t TypeSize(const ID *id) { return id->type ? int64_t(id->type->size) : 0; }
+
+static void PlaceInFrame(ID *v, int64_t offset) {
+  CheckedFrameValue(offset < 0 ? -offset : offset);
+  v->var->address = int32_t(offset);
+  v->var->flags |= kVarFrame;
+}
+
+// Every argument is pushed as one 4-byte slot, the last one nearest the
+// frame pointer.  A value parameter too big for a slot arrives as the
+// address of the argument, so it is reached like a "var" parameter.
+static int64_t LayoutParameters(SubrRec *r) {
+  int64_t a = 0;
+  for (int i = r->paramCount; i >= 1; i--) {
+    ID *p = r->params[i - 1];
+    if (!p || !p->var)
+      continue;
+    PlaceInFrame(p, a + 4);
+    if (TravelsByAddress(TypeSize(p)))
+      p->var->flags |= kVarByReference;
+    a += 4;
+  }
+  return a;
+}
+
+// A result too big for the accumulator lives in the caller; the slot above
+// the arguments holds its address.
+static int64_t LayoutResultAddress(SubrRec *r, int64_t a) {
+  if (!r->result || !r->result->var || !r->resultType ||
+      !TravelsByAddress(r->resultType->size))
+    return a;
+  PlaceInFrame(r->result, a + 4);
+  r->result->var->flags |= kVarByReference;
+  return a + 4;
+}
+
+static bool NeedsLocalSlot(const ID *c) {
+  return c->kind == kIdVar && c->var && c->var->address == -1 &&
+         !(c->var->flags & kVarFixedAddress);
+}
+
+// Bytes and words first, packed; then the larger variables, the running
+// size raised to a multiple of 4 after every child of that second pass.
+static int64_t LayoutLocals(ID *s) {
+  int64_t b = 4;
+  for (ID *c = s->firstChild; c; c = c->next) {
+    int64_t size = TypeSize(c);
+    if (NeedsLocalSlot(c) && (size == 1 || size == 2)) {
+      b += size;
+      PlaceInFrame(c, -b);
+    }
+  }
+  for (ID *c = s->firstChild; c; c = c->next) {
+    int64_t size = TypeSize(c);
+    if (NeedsLocalSlot(c) && size >= 3) {
+      b += size;
+      PlaceInFrame(c, -b);
+    }
+    b = RoundUpTo4(b);
+  }
+  return b;
+}
+
+void LayoutFrame(ID *s) {
+  if (!s || !s->subr)
+    return;
+  SubrRec *r = s->subr;
+  int64_t a = LayoutResultAddress(r, LayoutParameters(r));
+  r->frameValue1 = CheckedFrameValue(a);
+  r->frameValue2 = CheckedFrameValue(LayoutLocals(s));
+}
+
+void LayoutFrames(UasmOp *op) {
+  for (UasmOp *at = FirstOp(op); at; at = at->next)
+    if (at->code == uasmop_subrbegin)
+      LayoutFrame(at->ident);
+}

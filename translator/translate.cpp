@@ -1,0 +1,199 @@
+// Translation of subroutines and statements into uasm ops: the walk over
+// the identifier tree, subroutine entry and exit, and the control-flow
+// statements (if, while, repeat, for, case, asm text).
+#include "translator/translate_internal.h"
+
+constexpr int kMaxCaseBranches = 100;
+
+// Constants become labels in the data list; only array constants carry
+// bytes there (integer constants were folded into their uses).
+static void EmitConstData(const ID *c) {
+  EmitData(uasmop_label, AsmNameText(c));
+  const TypeDescr *t = c->type;
+  if (!c->var || !c->var->value || !t || t->typeClass != kClassArray)
+    return;
+  const auto *bytes = static_cast<const uint8_t *>(c->var->value);
+  for (uint32_t i = 0; i < t->size; i++)
+    EmitData(uasmop_defb, DecimalText(bytes[i]));
+}
+
+UasmOp *Translate() {
+  Con() << "translator started:\n";
+  ResetTranslator();
+  for (ID *id = RootID(); id; id = NextIDInOrder(id)) {
+    if (id->kind == kIdConst)
+      EmitConstData(id);
+    else if (id->kind == kIdSubr && id->subr && !id->subr->noBody && id->used)
+      TranslateSubr(id);
+  }
+  Con() << "tmpcnt=" << TempCount() << '\n';
+  AppendOps(gDataList, gCodeList);
+  return gDataList;
+}
+
+// A function leaves its value in the accumulator, or, for a result too big
+// for it, the address the caller passed for the result.
+static void LoadFunctionResult(const SubrRec *r) {
+  const TypeDescr *t = r->resultType ? r->resultType : r->result->type;
+  if (t && TravelsByAddress(t->size))
+    EmitIdent(uasmop_loadaddr, r->result, 4);
+  else
+    EmitIdent(uasmop_load, r->result, 4);
+}
+
+void TranslateSubr(ID *s) {
+  gTranslatingSubr = s;
+  EmitIdent(uasmop_subrbegin, s, 0);
+  DefineLabel(AsmNameText(s));
+  EmitIdent(uasmop_enter, s, 0);
+  ResetLiveTemps();
+  TranslateStatements(s->subr->body);
+  if (s->subr->result)
+    LoadFunctionResult(s->subr);
+  EmitText(uasmop_leave, "", 0);
+  for (ID *c = s->firstChild; c; c = c->next)
+    if (c->kind == kIdConst)
+      EmitIdent(uasmop_localconst, c, c->type ? int32_t(c->type->size) : 0);
+}
+
+// ---- Control flow -----------------------------------------------------------------------
+
+// if C then A [else B]
+static void TranslateIf(Node *n) {
+  Text l = NewLabel();
+  TranslateStatements(Child(n, 1));
+  if (!Child(n, 3)) {
+    EmitText(uasmop_jumpfalse, l + "end", 0);
+    TranslateStatements(Child(n, 2));
+    DefineLabel(l + "end");
+    return;
+  }
+  EmitText(uasmop_jumpfalse, l + "else", 0);
+  TranslateStatements(Child(n, 2));
+  EmitText(uasmop_jump, l + "end", 0);
+  DefineLabel(l + "else");
+  TranslateStatements(Child(n, 3));
+  DefineLabel(l + "end");
+}
+
+// while C do A
+static void TranslateWhile(Node *n) {
+  Text l = NewLabel();
+  DefineLabel(l);
+  TranslateStatements(Child(n, 1));
+  EmitText(uasmop_jumpfalse, l + "end", 0);
+  TranslateStatements(Child(n, 2));
+  EmitText(uasmop_jump, l, 0);
+  DefineLabel(l + "end");
+}
+
+// repeat A until C
+static void TranslateRepeat(Node *n) {
+  Text l = NewLabel();
+  DefineLabel(l);
+  TranslateStatements(Child(n, 2));
+  TranslateStatements(Child(n, 1));
+  EmitText(uasmop_jumpfalse, l, 0);
+}
+
+// A load of the control variable carries its signedness, so that the
+// comparisons with the end value are signed for a signed variable.
+static void LoadControlVariable(ID *v, int32_t size) {
+  UasmOp *op = EmitIdent(uasmop_load, v, size);
+  op->isSigned = v && v->type && v->type->low < 0;
+}
+
+// for V := S to|downto E do A.  The end value is computed once, after the
+// start value is stored; the test for the last pass is "V = E", so the
+// variable never steps beyond the end value.
+static void TranslateFor(Node *n) {
+  bool up = n->kind == kNodeForTo;
+  Text l = NewLabel();
+  ID *v = n->id;
+  int32_t s = v && v->type ? int32_t(v->type->size) : 0;
+  TranslateStatements(Child(n, 1));
+  EmitIdent(uasmop_store, v, s);
+  TranslateStatements(Child(n, 2));
+  ID *t = SaveTempFor(s, v && v->type && v->type->low < 0);
+  LoadControlVariable(v, s);
+  EmitIdent(up ? uasmop_cmple : uasmop_cmpge, t, s);
+  EmitText(uasmop_jumpfalse, l + "end", 0);
+  EmitText(uasmop_jump, l + "first", 0);
+  DefineLabel(l + "loop");
+  LoadControlVariable(v, s);
+  EmitText(up ? uasmop_add : uasmop_sub, "1", s);
+  EmitIdent(uasmop_store, v, s);
+  DefineLabel(l + "first");
+  TranslateStatements(Child(n, 3));
+  LoadControlVariable(v, s);
+  EmitIdent(uasmop_cmpeq, t, s);
+  EmitText(uasmop_jumpfalse, l + "loop", 0);
+  ReleaseTemp(t);
+  DefineLabel(l + "end");
+}
+
+// A one-character string label stands for its character, so that a case
+// over a char can be written with quoted labels.  Returns the label's size.
+static int32_t TranslateCaseLabel(Node *label) {
+  if (label->kind == kNodeStringConst && NodeText(label).size() == 1) {
+    auto code = static_cast<unsigned char>(NodeText(label)[0]);
+    EmitText(uasmop_load, DecimalText(code), 1);
+    return 1;
+  }
+  TranslateExpr(label);
+  return label->size;
+}
+
+static int CountCaseBranches(const Node *branch) {
+  int count = 0;
+  for (; branch; branch = branch->next)
+    if (++count > kMaxCaseBranches)
+      RunTimeStop(kStopLimit, "more than 100 branches in one case statement");
+  return count;
+}
+
+// case S of L1, L2: A; ... else B end.  Each label is compared with the
+// saved selector in turn; the first equal one jumps to its branch.
+static void TranslateCase(Node *n) {
+  Text l = NewLabel();
+  Node *selector = Child(n, 1);
+  TranslateStatements(selector);
+  ID *t = SaveTempFor(selector ? selector->size : 0, selector && selector->isSigned);
+  Node *branches = Child(n, 2);
+  CountCaseBranches(branches);
+  int j = 1;
+  for (Node *b = branches; b; b = b->next, j++) {
+    for (Node *label = Child(b, 1); label; label = label->next) {
+      int32_t labelSize = TranslateCaseLabel(label);
+      int32_t size = int32_t(t->type->size);
+      EmitIdent(uasmop_cmpne, t, labelSize > size ? labelSize : size);
+      EmitText(uasmop_jumpfalse, l + "_" + DecimalText(j), 0);
+    }
+  }
+  EmitText(uasmop_jump, l + "_else", 0);
+  j = 1;
+  for (Node *b = branches; b; b = b->next, j++) {
+    DefineLabel(l + "_" + DecimalText(j));
+    TranslateStatements(Child(b, 2));
+    EmitText(uasmop_jump, l + "_end", 0);
+  }
+  DefineLabel(l + "_else");
+  TranslateStatements(Child(n, 3));
+  DefineLabel(l + "_end");
+  ReleaseTemp(t);
+}
+
+void TranslateStatements(Node *list) {
+  for (Node *n = list; n; n = n->next) {
+    EmitSrcLine(n);
+    switch (n->kind) {
+    case kNodeIf: TranslateIf(n); break;
+    case kNodeWhile: TranslateWhile(n); break;
+    case kNodeRepeat: TranslateRepeat(n); break;
+    case kNodeForTo: case kNodeForDownto: TranslateFor(n); break;
+    case kNodeAsm: EmitText(uasmop_asmline, NodeText(n), 0); break;
+    case kNodeCase: TranslateCase(n); break;
+    default: TranslateExpr(n); break;
+    }
+  }
+}
