@@ -73,6 +73,25 @@ bool ConstantByte(const Text &text, int64_t &value) {
   return true;
 }
 
+// How two bytes can be compared in 8 bits.  Both unsigned: "cp".  Both
+// signed: "cp" after flipping bit 7 of both.  A signed value against an
+// unsigned variable (or a constant outside its range) has no 8-bit answer:
+// the 32-bit compare with its mixed routines takes it.
+enum class ByteCompare { Unsigned, Signed, Mixed };
+
+ByteCompare ClassifyByteCompare(bool leftSigned, const UasmOp *q) {
+  int64_t value = 0;
+  if (IsConstant(q) && ConstantByte(CG_OpText(q), value)) {
+    if (leftSigned)
+      return value >= -128 && value <= 127 ? ByteCompare::Signed : ByteCompare::Mixed;
+    return value >= 0 && value <= 255 ? ByteCompare::Unsigned : ByteCompare::Mixed;
+  }
+  bool rightSigned = CG_OperandIsSigned(q);
+  if (leftSigned != rightSigned)
+    return ByteCompare::Mixed;
+  return leftSigned ? ByteCompare::Signed : ByteCompare::Unsigned;
+}
+
 // A signed byte compare of a with q's operand.  Flipping bit 7 of both
 // sides maps -128..127 onto 0..255 in order, so the carry and zero flags
 // then mean what the unsigned flag tests expect.  Uses d and e.
@@ -211,15 +230,18 @@ void JumpWhenFalse(CG_State &st, int32_t code, const Text &label) {
 // R6, byte compare and conditional jump.
 //   in : load X, size 1; cmpXX Y, size 1; jumpfalse L
 //   out: <X into a>; cp Y (cp (hl) after the address of Y); the jump to L
-//        when false.  Signed operands: both sides get bit 7 flipped first.
+//        when false.  Signed operands: both sides get bit 7 flipped first;
+//        mixed signedness is left to the 32-bit compare.
 //   e.g. if x < 10 then  ->  ld a,(ix+-5) / cp 10 / jp nc,label001end
 bool R6ByteCompareJump(CG_State &st, Window &w) {
   if (!Is(w.p, uasmop_load) || w.p->size != 1 || !IsCompare(w.p1) || w.p1->size != 1 ||
       !Is(w.p2, uasmop_jumpfalse))
     return false;
-  bool isSigned = CG_ValueIsSigned(w.p) || CG_OperandIsSigned(w.p1) || w.p1->isSigned;
+  ByteCompare kind = ClassifyByteCompare(CG_ValueIsSigned(w.p), w.p1);
+  if (kind == ByteCompare::Mixed)
+    return false;
   ByteIntoA(st, w.p);
-  if (isSigned) {
+  if (kind == ByteCompare::Signed) {
     SignedByteCompare(st, w.p1);
   } else if (IsConstant(w.p1)) {
     CG_Emit(st, "cp", CG_OpText(w.p1), "");
@@ -502,13 +524,17 @@ bool R15AddSub16(CG_State &st, Window &w) {
 // R16, byte comparison to a boolean.
 //   in : (byte in a, size 1) cmpXX X, X a 1-byte variable or a short constant
 //   out: cp X / ld a,1 / <flag tests> / xor a                       place 3
-//        signed operands: both sides get bit 7 flipped before the cp.
+//        signed operands: both sides get bit 7 flipped before the cp;
+//        mixed signedness is left to the 32-bit compare.
 //   e.g. (byte in a) cmpeq "3"  ->  cp 3 / ld a,1 / jr z,$+3 / xor a
 bool R16ByteCompare(CG_State &st, Window &w) {
   if (!IsCompare(w.p) || PrevPlace(w) != kPlaceA || !PrevSizeIs(w, 1) ||
       !((w.p->ident && TypeSize(w.p) == 1) || IsShortConstant(w.p)))
     return false;
-  if (CG_ValueIsSigned(w.prev) || CG_OperandIsSigned(w.p) || w.p->isSigned)
+  ByteCompare kind = ClassifyByteCompare(CG_ValueIsSigned(w.prev), w.p);
+  if (kind == ByteCompare::Mixed)
+    return false;
+  if (kind == ByteCompare::Signed)
     SignedByteCompare(st, w.p);
   else
     CG_OpOperand(st, w.p, "cp");

@@ -16,6 +16,7 @@ protected:
     s_ = Var(f_, "s_20", 1, -9, -128);
     far_ = Var(f_, "far_21", 1, -130);
     l_ = Var(f_, "l_22", 4, -14);
+    s2_ = Var(f_, "s2_23", 1, -15, -128);
   }
   // Runs the loop from the first op made after `start` (all ops when nil).
   Lines From(UasmOp *start) { return Loop(start ? start->next : FirstOpOf()); }
@@ -25,7 +26,7 @@ protected:
       op = op->prev;
     return op;
   }
-  ID *f_, *x_, *y_, *w_, *s_, *far_, *l_;
+  ID *f_, *x_, *y_, *w_, *s_, *far_, *l_, *s2_;
 };
 
 TEST_F(CodegenPatternsTest, R1ArrayElementAddressKeepsTheIndexInDe) {
@@ -135,16 +136,16 @@ TEST_F(CodegenPatternsTest, R6ComparesSignedBytesWithBit7Flipped) {
   OpI(uasmop_load, s_, 1);
   OpT(uasmop_cmplt, "0", 1);
   OpT(uasmop_jumpfalse, "L", 0);
-  OpI(uasmop_load, x_, 1);
+  OpI(uasmop_load, s_, 1);
   OpT(uasmop_cmpgt, "-1", 1);
   OpT(uasmop_jumpfalse, "L", 0);
   OpI(uasmop_load, s_, 1);
-  OpI(uasmop_cmpge, y_, 1);
+  OpI(uasmop_cmpge, s2_, 1);
   OpT(uasmop_jumpfalse, "L", 0);
   EXPECT_EQ(From(nullptr),
             Lines({"   ld a,(ix+-9)", "   xor 80h", "   cp 128", "   jp nc,L",
-                   "   ld a,(ix+-5)", "   xor 80h", "   cp 127", "   jr z,$+4", "   jr nc,$+5",
-                   "   jp L", "   ld a,(ix+-9)", "   xor 80h", "   ld d,a", "   ld a,(ix+-6)",
+                   "   ld a,(ix+-9)", "   xor 80h", "   cp 127", "   jr z,$+4", "   jr nc,$+5",
+                   "   jp L", "   ld a,(ix+-9)", "   xor 80h", "   ld d,a", "   ld a,(ix+-15)",
                    "   xor 80h", "   ld e,a", "   ld a,d", "   cp e", "   jp c,L"}));
 }
 
@@ -410,8 +411,30 @@ TEST_F(CodegenPatternsTest, R16ComparesABytePerFlagTests) {
 
 TEST_F(CodegenPatternsTest, R16ComparesSignedBytesWithBit7Flipped) {
   OpI(uasmop_load, s_, 1);
-  OpI(uasmop_cmplt, x_, 1);
-  EXPECT_EQ(From(nullptr), Lines({"   ld a,(ix+-9)", "   xor 80h", "   ld d,a", "   ld a,(ix+-5)",
+  OpI(uasmop_cmplt, s2_, 1);
+  EXPECT_EQ(From(nullptr), Lines({"   ld a,(ix+-9)", "   xor 80h", "   ld d,a", "   ld a,(ix+-15)",
                                   "   xor 80h", "   ld e,a", "   ld a,d", "   cp e", "   ld a,1",
                                   "   jr c,$+3", "   xor a"}));
+}
+
+TEST_F(CodegenPatternsTest, MixedSignednessByteComparesGoThrough32Bits) {
+  // shortint < byte: no 8-bit compare is right for both, so R6 and R16 stand
+  // aside and the general compare calls the signed/unsigned routine.
+  OpI(uasmop_load, s_, 1);
+  OpI(uasmop_cmplt, x_, 1);
+  OpT(uasmop_jumpfalse, "L", 0);
+  Lines lines = From(nullptr);
+  EXPECT_EQ(lines[0], "   ld a,(ix+-9)");
+  EXPECT_EQ(lines[1], "   call __acctorega1s");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "   call __op_cmp_uu"), lines.end())
+      << "the load's own signed flag is what the general compare reads";
+  // A signed byte against 200, an unsigned byte against -1: likewise.
+  list_ = nullptr;
+  UasmOp *start = Before(3, 1, true);
+  OpT(uasmop_cmpeq, "200", 1);
+  EXPECT_EQ(From(start)[0], "   call __acctorega1s");
+  list_ = nullptr;
+  start = Before(3);
+  OpT(uasmop_cmpeq, "-1", 1);
+  EXPECT_EQ(From(start)[0], "   call __acctorega1");
 }
