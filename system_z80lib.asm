@@ -17,8 +17,9 @@
 ; - Arguments are 4-byte stack slots: the high word is pushed first, so the
 ;   low word is on top.
 ; - Costs count the routine from its first instruction up to and including
-;   its ret; the CALL that reaches it adds 17 T-states.  Min/max are over the
-;   paths of the routine; docs/runtime.md has measured averages.
+;   its ret; the CALL that reaches it adds 17 T-states.  Min and max are
+;   those met when the library's tests run (tests/z80lib, which try the edge
+;   values); docs/runtime.md has averages over random operands.
 ; - Console: every character leaves through the one OUT in __putchar (port 1).
 ; - Names here all start with two underscores.  Inner labels avoid a trailing
 ;   "_<digits>", the shape of the compiler's own labels.
@@ -27,8 +28,10 @@
 ; Working registers
 ; ======================================================================
 
+; __reg32a: the 32-bit accumulator, little-endian
 __reg32a:
    defb 0,0,0,0
+; __reg32b: the second operand of 32-bit operations, little-endian
 __reg32b:
    defb 0,0,0,0
 
@@ -87,7 +90,7 @@ __acctorega1s:
 ; enter : __reg32a+0..1 = signed word
 ; exit  : __reg32a = that word sign-extended
 ; uses  : af
-; cost  : 57 T-states, 13 bytes
+; cost  : 57 T-states, 12 bytes
 __extsigna2:
    ld a,(__reg32a+1)
    rla
@@ -151,7 +154,7 @@ __getarg2:
 ; __getarg4: __reg32b := the 4 bytes at hl
 ; enter : hl = address
 ; exit  : __reg32b = (hl) .. (hl+3)
-; uses  : bc, de, hl
+; uses  : f, bc, de, hl
 ; cost  : 84 T-states, 12 bytes
 __getarg4:
    ld de,__reg32b
@@ -165,7 +168,7 @@ __getarg4:
 ; enter : __reg32b+0 = signed byte
 ; exit  : __reg32b = that byte sign-extended
 ; uses  : af
-; cost  : 70 T-states, 17 bytes
+; cost  : 70 T-states, 15 bytes
 __extsign1:
    ld a,(__reg32b)
    rla
@@ -179,7 +182,7 @@ __extsign1:
 ; enter : __reg32b+0..1 = signed word
 ; exit  : __reg32b = that word sign-extended
 ; uses  : af
-; cost  : 57 T-states, 13 bytes
+; cost  : 57 T-states, 12 bytes
 __extsign2:
    ld a,(__reg32b+1)
    rla
@@ -203,7 +206,7 @@ __movbtoa:
 ; __sta4: store the 4 bytes of __reg32a at hl
 ; enter : hl = address
 ; exit  : (hl) .. (hl+3) = __reg32a
-; uses  : bc, de, hl
+; uses  : f, bc, de, hl
 ; cost  : 88 T-states, 13 bytes
 __sta4:
    ex de,hl
@@ -230,7 +233,7 @@ __pusharg:
 ; enter : stack top = low word, then high word of the slot
 ; exit  : __reg32b = the slot, which is removed
 ; uses  : de, hl
-; cost  : 70 T-states, 12 bytes
+; cost  : 70 T-states, 11 bytes
 __popb:
    pop de
    pop hl
@@ -248,7 +251,7 @@ __popb:
 ; enter : -
 ; exit  : __reg32a = sum (mod 2^32)
 ; uses  : f, de, hl
-; cost  : 140 T-states, 25 bytes
+; cost  : 140 T-states, 24 bytes
 __op_add:
    ld hl,(__reg32a)
    ld de,(__reg32b)
@@ -264,7 +267,7 @@ __op_add:
 ; enter : -
 ; exit  : __reg32a = difference (mod 2^32)
 ; uses  : f, de, hl
-; cost  : 148 T-states, 27 bytes
+; cost  : 148 T-states, 26 bytes
 __op_sub:
    ld hl,(__reg32a)
    ld de,(__reg32b)
@@ -365,7 +368,7 @@ __op_xor:
 ; enter : a = byte to add
 ; exit  : __reg32a = sum (mod 2^32)
 ; uses  : af, hl
-; cost  : 35-81 T-states, 17 bytes
+; cost  : 35-100 T-states, 15 bytes
 __op_add_a:
    ld hl,__reg32a
    add a,(hl)
@@ -385,7 +388,7 @@ __op_add_a:
 ; enter : a = byte to subtract
 ; exit  : __reg32a = difference (mod 2^32)
 ; uses  : af, c, hl
-; cost  : 44-107 T-states, 28 bytes
+; cost  : 43-128 T-states, 23 bytes
 __op_sub_a:
    ld hl,__reg32a
    ld c,a
@@ -411,7 +414,7 @@ __op_sub_a:
 ; enter : hl = address of the number
 ; exit  : (hl) .. (hl+3) = 0 - the number; hl = address + 3
 ; uses  : af, hl
-; cost  : 105 T-states, 20 bytes
+; cost  : 109 T-states, 19 bytes
 __neg32:
    xor a
    sub (hl)
@@ -443,7 +446,7 @@ __neg32:
 ; enter : -
 ; exit  : Z = (left = right), C = (left < right)
 ; uses  : f, de, hl
-; cost  : 66-121 T-states, 23 bytes
+; cost  : 66-121 T-states, 21 bytes
 __op_cmp_uu:
    ld hl,(__reg32a+2)
    ld de,(__reg32b+2)
@@ -460,7 +463,7 @@ __cmp_lowords:
 ; enter : -
 ; exit  : Z = (left = right), C = (left < right)
 ; uses  : af, de, hl
-; cost  : 96-147 T-states, 24 bytes (+ the low-word tail of __op_cmp_uu)
+; cost  : 96-161 T-states, 22 bytes (+ the low-word tail of __op_cmp_uu)
 __op_cmp_ss:
    ld hl,(__reg32a+2)
    ld a,h
@@ -479,7 +482,7 @@ __op_cmp_ss:
 ; enter : -
 ; exit  : Z = (left = right), C = (left < right)
 ; uses  : af, de, hl
-; cost  : 36-154 T-states, 8 bytes (+ __op_cmp_uu)
+; cost  : 41-148 T-states, 9 bytes (+ __op_cmp_uu)
 __op_cmp_su:
    ld a,(__reg32a+3)
    or a
@@ -491,7 +494,7 @@ __op_cmp_su:
 ; enter : -
 ; exit  : Z = (left = right), C = (left < right)
 ; uses  : af, de, hl
-; cost  : 36-154 T-states, 7 bytes (+ __op_cmp_uu)
+; cost  : 37-148 T-states, 8 bytes (+ __op_cmp_uu)
 __op_cmp_us:
    ld a,(__reg32b+3)
    or a
@@ -506,7 +509,7 @@ __op_cmp_us:
 ; enter : a, c = factors
 ; exit  : hl = product
 ; uses  : f, de, hl
-; cost  : 213-261 T-states, 37 bytes
+; cost  : 213-261 T-states, 38 bytes
 __op_mul8816:
    ld h,a
    ld l,0
@@ -542,7 +545,7 @@ __op_mul8816:
 ; enter : hl, bc = factors
 ; exit  : hl = product
 ; uses  : af, b, de, hl
-; cost  : 265-530 T-states, 85 bytes
+; cost  : 265-494 T-states, 102 bytes
 __op_mul16:
    ex de,hl
    ld a,b
@@ -627,7 +630,7 @@ __mul16_lowbyte:
 ; enter : a, de = factors
 ; exit  : a = bits 16..23, hl = bits 0..15 of the product; de kept
 ; uses  : af, hl
-; cost  : 221-327 T-states, 54 bytes
+; cost  : 225-319 T-states, 58 bytes
 __mul24:
    ld hl,0
    add a,a
@@ -675,7 +678,7 @@ __mul24:
 ; enter : de, bc = factors
 ; exit  : de = high word, hl = low word of the product
 ; uses  : af, bc, de, hl
-; cost  : 541-753 T-states, 35 bytes (+ 2 x __mul24)
+; cost  : 574-762 T-states, 24 bytes (+ 2 x __mul24)
 __mul32x16:
    ld a,c
    call __mul24
@@ -702,7 +705,7 @@ __mul32x16:
 ; enter : -
 ; exit  : __reg32a = product (mod 2^32)
 ; uses  : af, bc, de, hl
-; cost  : 640-1900 T-states, 63 bytes (+ __mul32x16, __op_mul16)
+; cost  : 777-2047 T-states, 52 bytes (+ __mul32x16, __op_mul16)
 __op_mul:
    ; The high words only meet the low words, and only in the high word of
    ; the result; skip their 16-bit products when they are zero.
@@ -737,7 +740,7 @@ __mul_bhigh_zero:
 ; enter : a = factor
 ; exit  : __reg32a = product (mod 2^32)
 ; uses  : af, bc, de, hl
-; cost  : 300-900 T-states, 41 bytes (+ __mul24, __op_mul16)
+; cost  : 398-835 T-states, 36 bytes (+ __mul24, __op_mul16)
 __op_mul_a:
    ld c,a
    ld b,0
@@ -769,7 +772,7 @@ __mula_high_zero:
 ; enter : __reg32b = bit count (unsigned; 32 or more gives 0)
 ; exit  : __reg32a = shifted value
 ; uses  : af, b, de, hl
-; cost  : 90-450 T-states, 73 bytes
+; cost  : 116-552 T-states, 62 bytes
 __op_shl:
    call __shift_count
    jr nc,__shift_zero
@@ -811,6 +814,7 @@ __shift_zero:
 ; enter : -
 ; exit  : a = count and C set when the count is below 32; C clear otherwise
 ; uses  : af, hl
+; cost  : 35-81 T-states, 17 bytes
 __shift_count:
    ld hl,(__reg32b+2)
    ld a,h
@@ -827,7 +831,7 @@ __shift_count:
 ; enter : __reg32b = bit count (unsigned; 32 or more gives 0)
 ; exit  : __reg32a = shifted value
 ; uses  : af, b, de, hl
-; cost  : 90-500 T-states, 40 bytes (+ __shift_count)
+; cost  : 116-599 T-states, 49 bytes (+ __shift_count)
 __op_shr:
    call __shift_count
    jr nc,__shift_zero
@@ -871,7 +875,7 @@ __shr_loop:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = quotient, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : see __udivmod32
+; cost  : 215-2748 T-states, 3 bytes
 __op_div_u:
    jp __udivmod32
 
@@ -879,7 +883,7 @@ __op_div_u:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = remainder, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : __udivmod32 + 84 T-states
+; cost  : 377-2839 T-states, 6 bytes
 __op_mod_u:
    call __udivmod32
    jp __movbtoa
@@ -888,7 +892,7 @@ __op_mod_u:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = quotient, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : __udivmod32 + 110-460 T-states
+; cost  : 422-3303 T-states, 3 bytes
 __op_div_s:
    jp __sdivmod32
 
@@ -896,7 +900,7 @@ __op_div_s:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = remainder, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : __sdivmod32 + 84 T-states
+; cost  : 1046-3394 T-states, 6 bytes
 __op_mod_s:
    call __sdivmod32
    jp __movbtoa
@@ -905,7 +909,7 @@ __op_mod_s:
 ; enter : __reg32a = dividend, __reg32b = divisor (both signed)
 ; exit  : __reg32a = quotient, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : __udivmod32 + 110-460 T-states, 46 bytes
+; cost  : 412-3293 T-states, 49 bytes
 __sdivmod32:
    ld a,(__reg32a+3)
    ld c,a
@@ -934,8 +938,9 @@ __sdivmod32:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = quotient, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : 16/8 bits ~700, 16/16 ~700, 32/8 ~1300, 32/16 ~2100,
-;         32/32 ~2400 T-states; 170 bytes (+ __div_c8, __div_w)
+; cost  : 205-2738 T-states, 266 bytes (+ __div_c8, __div_w8, __div_w);
+;         averages on random operands: 16/8 ~850, 16/16 ~490, 32/8 ~1510,
+;         32/16 ~1960, 32/32 ~2720 T-states
 ; Restoring division that only runs the steps that can give quotient bits:
 ; a divisor below 256 keeps the running remainder in a (__div_c8); one below
 ; 65536 keeps it in hl (__div_w); a larger one leaves at most 16 quotient
@@ -981,18 +986,18 @@ __div_zero:
    ret
 
 __div_word:
-   ; divisor from 256 to 65535 in bc: each 16-bit half of the dividend has
-   ; at most 8 quotient bits more than it has bits above the divisor
+   ; divisor from 256 to 65535 in bc
+   bit 7,b
+   jr nz,__div_word_top
+   ; below 32768: a 16-bit half of the dividend has at most 8 quotient
+   ; bits, so its high byte goes straight into the remainder
    ld de,(__reg32a+2)
    ld a,d
    or e
    jr z,__div_word_low
-   ; high half: quotient below 256, so start from its high byte
    ld h,0
    ld l,d
-   ld d,e
-   ld a,8
-   call __div_w
+   call __div_w8
    ld d,0
    ld (__reg32a+2),de
    ld de,(__reg32a)
@@ -1000,13 +1005,10 @@ __div_word:
    call __div_w
    jr __div_word_store
 __div_word_low:
-   ld (__reg32a+2),de
    ld de,(__reg32a)
    ld h,0
    ld l,d
-   ld d,e
-   ld a,8
-   call __div_w
+   call __div_w8
    ld d,0
 __div_word_store:
    ld (__reg32a),de
@@ -1014,6 +1016,33 @@ __div_word_store:
    ld hl,0
    ld (__reg32b+2),hl
    ret
+
+__div_word_top:
+   ; 32768 or more: a 16-bit half goes into it at most once
+   ld hl,(__reg32a+2)
+   ld a,h
+   or l
+   jr nz,__div_word_top_high
+   ld hl,(__reg32a)
+   ld de,1
+   sbc hl,bc
+   jr nc,__div_word_store
+   add hl,bc
+   dec e
+   jr __div_word_store
+__div_word_top_high:
+   ld de,1
+   or a
+   sbc hl,bc
+   jr nc,__div_word_top_low
+   add hl,bc
+   dec e
+__div_word_top_low:
+   ld (__reg32a+2),de
+   ld de,(__reg32a)
+   ld a,16
+   call __div_w
+   jr __div_word_store
 
 __div_big:
    ; divisor of 65536 or more: the quotient fits in 16 bits; the first 16
@@ -1077,7 +1106,7 @@ __div_big_over:
 ;         first (left-aligned), bc = divisor, a = number of steps
 ; exit  : de = quotient bits (the low a bits count), hl = remainder
 ; uses  : af, de, hl
-; cost  : ~76 T-states a step plus 57
+; cost  : 81-94 T-states a step, plus 45; 33 bytes
 __div_w:
    ; the quotient bits enter de inverted, through the carry of each step
    rl e
@@ -1105,11 +1134,65 @@ __div_w_over:
    or a
    jr __div_w_next
 
+; __div_w8: 8 steps of long division by a divisor below 32768
+; enter : hl = running remainder (below bc), e = dividend byte, bc = divisor
+; exit  : e = quotient byte, hl = remainder
+; uses  : af, e, hl
+; cost  : 430-478 T-states, 78 bytes
+__div_w8:
+   ; the quotient bits enter e inverted, through the carry of each step;
+   ; 2 * remainder + 1 stays below 65536, so no step overflows
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   adc hl,hl
+   sbc hl,bc
+   jr nc,$+3
+   add hl,bc
+   rl e
+   ld a,e
+   cpl
+   ld e,a
+   ret
+
 ; __div_c8: hl := (a:hl) / c, a := remainder (16 quotient bits)
 ; enter : hl = dividend word, a = running remainder (below c), c = divisor
 ; exit  : hl = quotient, a = remainder; bc, de kept
 ; uses  : af, hl
-; cost  : 618-666 T-states, 145 bytes
+; cost  : 594-666 T-states, 145 bytes
 __div_c8:
    add hl,hl
    rla
@@ -1242,7 +1325,7 @@ __putchar:
 ; enter : -
 ; exit  : -
 ; uses  : af
-; cost  : 94 T-states, 11 bytes
+; cost  : 83 T-states, 10 bytes
 __putcrlf:
    ld a,13
    call __putchar
@@ -1253,7 +1336,8 @@ __putcrlf:
 ; enter : hl = address of the length byte
 ; exit  : -
 ; uses  : af, b, hl
-; cost  : 26 + 61 per character T-states, 14 bytes
+; cost  : 26 T-states for the empty string, else 64 a character + 25;
+;         12 bytes
 __putstr:
    ld b,(hl)
    ld a,b
@@ -1270,7 +1354,7 @@ __putstr_loop:
 ; enter : __reg32a = number
 ; exit  : __reg32a unchanged
 ; uses  : af, bc, de, hl
-; cost  : ~1400 T-states a digit
+; cost  : 1439 T-states for one digit up to 14189 for ten, 36 bytes
 __putdec_u32:
    ld hl,(__reg32a)
    ld de,(__reg32a+2)
@@ -1301,7 +1385,7 @@ __putdec_print:
 ; enter : __reg32a = number
 ; exit  : __reg32a unchanged
 ; uses  : af, bc, de, hl
-; cost  : ~1400 T-states a digit
+; cost  : 1466-14344 T-states (one to ten digits, and the sign), 38 bytes
 __putdec_s32:
    ld a,(__reg32a+3)
    or a
@@ -1327,14 +1411,15 @@ __putdec_s32:
 ; 256 bytes under the stack pointer of the moment.  They are never given
 ; back, and their contents are whatever the memory held.
 
+; __heapptr: address of the next free heap byte
 __heapptr:
    defw 0100h
 
 ; __heap_alloc: take a block of hl bytes from the heap
 ; enter : hl = size in bytes
 ; exit  : hl = address of the block, or 0 when it does not fit
-; uses  : af, bc, de, hl
-; cost  : 150-160 T-states, 37 bytes
+; uses  : f, de, hl
+; cost  : 84-147 T-states, 31 bytes
 __heap_alloc:
    ex de,hl
    ld hl,(__heapptr)

@@ -37,18 +37,29 @@ bool IsJumpToSelf(const Machine &machine, uint16_t pc) {
   return op == 0x18 && machine.memory[static_cast<uint16_t>(pc + 1)] == 0xfe;
 }
 
+void FinishCall(Machine &machine, const Machine::PendingCall &call) {
+  RoutineTiming &t = machine.timings[call.timing];
+  uint64_t spent = machine.tstates - call.start;
+  if (t.calls == 0 || spent < t.min) t.min = spent;
+  if (spent > t.max) t.max = spent;
+  t.total += spent;
+  t.calls++;
+}
+
+// A call is over when control reaches the return address it had at entry.
+// Measured routines that were entered by falling through from another one
+// share that return address and stack pointer, so they end together.
 void NoteReturns(Machine &machine, uint16_t pc) {
+  size_t latest = machine.pending.size();
+  for (size_t i = 0; i < machine.pending.size(); i++)
+    if (machine.pending[i].return_address == pc) latest = i;
+  if (latest == machine.pending.size()) return;
+  uint16_t sp = machine.pending[latest].stack_pointer;
   for (size_t i = machine.pending.size(); i-- > 0;) {
     Machine::PendingCall call = machine.pending[i];
-    if (call.return_address != pc) continue;
-    RoutineTiming &t = machine.timings[call.timing];
-    uint64_t spent = machine.tstates - call.start;
-    if (t.calls == 0 || spent < t.min) t.min = spent;
-    if (spent > t.max) t.max = spent;
-    t.total += spent;
-    t.calls++;
+    if (call.return_address != pc || call.stack_pointer != sp) continue;
+    FinishCall(machine, call);
     machine.pending.erase(machine.pending.begin() + static_cast<long>(i));
-    return;
   }
 }
 
@@ -56,7 +67,7 @@ void NoteEntries(Machine &machine, uint16_t pc) {
   for (size_t i = 0; i < machine.timings.size(); i++) {
     if (machine.timings[i].entry != pc) continue;
     uint16_t sp = z80ex_get_reg(machine.cpu, regSP);
-    machine.pending.push_back({i, ReadWord(machine, sp), machine.tstates});
+    machine.pending.push_back({i, ReadWord(machine, sp), sp, machine.tstates});
   }
 }
 

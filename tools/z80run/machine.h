@@ -33,6 +33,7 @@ struct Machine {
   struct PendingCall {
     size_t timing;
     uint16_t return_address;
+    uint16_t stack_pointer;
     uint64_t start;
   };
   std::vector<PendingCall> pending;
