@@ -5,6 +5,7 @@
 #include "driver/common.h"
 #include "lexer/lexer.h"
 #include "parser/parser.h"
+#include "semantic/semantic.h"
 
 std::string gFirstArgument;
 
@@ -16,6 +17,7 @@ static void WriteBanner(const char *what) {
 // many inputs (tests, fuzzing).  Records themselves go with ArenaReset.
 void ResetCompilerState() {
   ResetLexer();
+  ResetSemantic();
 }
 
 static void RunPhases(const Text &mainFileName) {
@@ -25,7 +27,10 @@ static void RunPhases(const Text &mainFileName) {
   ParseProgram();
   if (TypeWasMissing())
     StopCompiler(1); // a reported missing type goes no further than the parser
+  SemanticPass();
   PrintSyntaxStatistics();
+  SmartLink();
+  NumberParentFrames(RootID());
   // ---- end of phase list ----
 }
 

@@ -1,0 +1,94 @@
+// Built-in routines and string operators become calls of run-time routines
+// written in the source language ("__write", "__write_crlf", "__getmem",
+// "str_assign", "str_add", "str_cmp"); the compiler knows only their names.
+#include "semantic/semantic.h"
+
+static Node *NewCall(const Text &name, Node *argument) {
+  Node *call = CreateNode(kNodeCall, argument ? 1 : 0, argument);
+  SetNodeText(call, name);
+  return call;
+}
+
+static Node *NewEvaluatedConstant(const Text &digits) {
+  Node *c = CreateNode(kNodeIntConst, 0);
+  SetNodeText(c, digits);
+  nodecalc(c);
+  return c;
+}
+
+// write(a, b) is the statements __write(a); __write(b), writeln adds
+// __write_crlf.  They follow the emptied node, which is left as an asm line
+// without text, and the sweep reaches them next as ordinary statements.
+static void RewriteWrite(Node *n, bool newLine) {
+  Node *calls = nullptr;
+  for (int i = 1; i <= n->childCount && i <= kMaxChildren; i++)
+    AppendNode(calls, NewCall("__write", Child(n, i)));
+  if (newLine)
+    AppendNode(calls, NewCall("__write_crlf", nullptr));
+  if (calls) {
+    Node *last = calls;
+    while (last->next)
+      last = last->next;
+    last->next = n->next;
+    n->next = calls;
+  }
+  n->kind = kNodeAsm;
+  n->text = nullptr;
+  for (int i = 1; i <= kMaxChildren; i++)
+    SetChild(n, i, nullptr);
+  n->childCount = 0;
+}
+
+// new(p) asks for a fixed 222 bytes, whatever p points to.
+static void RewriteNew(Node *n) {
+  SetChild(n, 2, NewEvaluatedConstant("222"));
+  n->childCount = 2;
+  SetNodeText(n, "__getmem");
+}
+
+// Only a name or a call can be a built-in routine: a string constant 'new'
+// has the same text and stays what it is.
+void RewriteBuiltins(Node *n) {
+  if (n->kind != kNodeName && n->kind != kNodeCall)
+    return;
+  Text name = NodeText(n);
+  if (name == "write" || name == "writeln")
+    RewriteWrite(n, name == "writeln");
+  else if (name == "new")
+    RewriteNew(n);
+  // "sizeof" is known by name but not handled yet.
+}
+
+// The code str_cmp receives for each comparison.
+static const char *ComparisonCode(int32_t kind) {
+  switch (kind) {
+  case kNodeLess: return "1";
+  case kNodeEqual: return "2";
+  case kNodeLessEqual: return "3";
+  case kNodeGreater: return "4";
+  case kNodeNotEqual: return "5";
+  default: return "6"; // ">="
+  }
+}
+
+// s := t, s + t and s < t become str_assign(s, t), str_add(s, t) and
+// str_cmp(s, t, 1); chars count as strings here.
+void RewriteStringOps(Node *n) {
+  if (n->operandClass != kClassString)
+    return;
+  Text routine;
+  if (n->kind == kNodeAssign) {
+    routine = "str_assign";
+  } else if (n->kind == kNodeAdd) {
+    routine = "str_add";
+  } else if (n->kind >= kNodeLess && n->kind <= kNodeNotEqual) {
+    SetChild(n, 3, NewEvaluatedConstant(ComparisonCode(n->kind)));
+    n->childCount = 3;
+    routine = "str_cmp";
+  } else {
+    return;
+  }
+  n->kind = kNodeCall;
+  SetNodeText(n, routine);
+  nodecalc(n);
+}

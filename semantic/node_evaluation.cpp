@@ -1,0 +1,556 @@
+// Node evaluation: resolves names, fills every node's type class, size,
+// signed flag, operand class and isValue, folds integer constants into
+// literals and puts simple operands of commutative operators on the right.
+// Evaluation is local (a node after its children) and never fails hard:
+// each problem is reported and the node keeps whatever could be set.
+#include "semantic/semantic.h"
+
+// ---- Small helpers -------------------------------------------------------------------
+
+void ReportAtNode(const Node *n, const Text &message) { ErrorAt(n->position, message); }
+
+void SetIsValue(Node *n) {
+  if (n)
+    n->isValue = 1;
+}
+
+bool HasOperands(const Node *n, int count) {
+  for (int i = 1; i <= count && i <= kMaxChildren; i++)
+    if (!Child(n, i)) {
+      ReportAtNode(n, "missing operand");
+      return false;
+    }
+  return true;
+}
+
+static int ChildCount(const Node *n) {
+  return n->childCount < kMaxChildren ? n->childCount : kMaxChildren;
+}
+
+static bool IsOperatorKind(int32_t kind) {
+  return (kind >= kNodeAdd && kind <= kNodeMod) ||
+         (kind >= kNodeAnd && kind <= kNodeNotEqual);
+}
+
+static bool IsArithmeticKind(int32_t kind) {
+  return (kind >= kNodeAdd && kind <= kNodeMod) ||
+         (kind >= kNodeAnd && kind <= kNodeShr);
+}
+
+static bool IsComparisonKind(int32_t kind) {
+  return kind >= kNodeLess && kind <= kNodeNotEqual;
+}
+
+// ---- The pass and its two sweeps --------------------------------------------------------
+
+using SweepWork = void (*)(Node *);
+
+// Children first, then the node; the next link is read only after the work,
+// since the work may splice new statements in after the node.
+static void Sweep(Node *list, SweepWork work) {
+  Node *n = list;
+  while (n) {
+    for (int i = 1; i <= ChildCount(n); i++)
+      Sweep(Child(n, i), work);
+    work(n);
+    n = n->next;
+  }
+}
+
+static void FirstSweepWork(Node *n) {
+  RewriteBuiltins(n);
+  nodecalc(n);
+  FoldConstant(n);
+}
+
+static void SecondSweepWork(Node *n) {
+  SwapOperands(n);
+  RewriteStringOps(n);
+}
+
+void EvaluateSubr(ID *s) {
+  gCurrentScope = s;
+  Node *body = s->subr ? s->subr->body : nullptr;
+  Sweep(body, FirstSweepWork);
+  Sweep(body, SecondSweepWork);
+}
+
+// Pre-order over the tree: a subroutine before the ones declared inside it,
+// used or not.
+void SemanticPass() {
+  for (ID *id = RootID(); id; id = NextIDInOrder(id))
+    if (id->kind == kIdSubr)
+      EvaluateSubr(id);
+}
+
+// ---- Constant folding ---------------------------------------------------------------------
+
+// An untyped constant gets a fresh one-byte integer record with bounds 0..0;
+// a declared type never has that shape unless it is the subrange 0..0.
+static bool IsUntypedConstantType(const TypeDescr *t) {
+  return t->typeClass == kClassInteger && t->size == 1 && t->low == 0 && t->high == 0 &&
+         !t->base && !t->fields;
+}
+
+// Enumeration values carry no value text: their number is their place among
+// the values of the same type, which the declaration added in order.
+static int64_t EnumerationOrdinal(const ID *value) {
+  int64_t ordinal = 0;
+  for (const ID *at = value->prev; at; at = at->prev)
+    if (at->kind == kIdConst && at->type == value->type && at->var && !at->var->value)
+      ordinal++;
+  return ordinal;
+}
+
+static bool HasValueText(const ID *c) { return c->var && c->var->value; }
+
+void FoldConstant(Node *n) {
+  if (n->kind != kNodeVarRef || !n->id || n->id->kind != kIdConst)
+    return;
+  ID *c = n->id;
+  if (!c->type || c->type->typeClass != kClassInteger)
+    return;
+  n->kind = kNodeIntConst;
+  if (HasValueText(c))
+    SetNodeText(n, HeapTextOrEmpty(static_cast<HeapText>(c->var->value)));
+  else
+    SetNodeText(n, DecimalText(EnumerationOrdinal(c)));
+  // A literal from an untyped constant is sized by its value like any other
+  // literal; a typed constant keeps its declared type.
+  if (IsUntypedConstantType(c->type))
+    n->type = nullptr;
+  nodecalc(n);
+}
+
+// ---- nodecalc, step 1: names --------------------------------------------------------------
+
+static void ResolveName(Node *n) {
+  if (n->kind != kNodeName)
+    return;
+  ID *id = FindID(NodeText(n));
+  if (!id) {
+    ReportAtNode(n, "Id not found.");
+    return;
+  }
+  switch (id->kind) {
+  case kIdVar:
+  case kIdConst:
+    n->kind = kNodeVarRef;
+    break;
+  case kIdType:
+    n->kind = kNodeTypeCast;
+    break;
+  case kIdSubr:
+    n->kind = kNodeCall;
+    break;
+  default:
+    ReportAtNode(n, "2018_04_15");
+    Con() << "nodeID error\n";
+    WaitForEnter();
+    break;
+  }
+}
+
+// ---- nodecalc, step 2: by kind ----------------------------------------------------------------
+
+static void EvaluateCondition(Node *n) {
+  if (!HasOperands(n, 1))
+    return;
+  Node *condition = Child(n, 1);
+  if (condition->typeClass != kClassBoolean)
+    ReportAtNode(n, "boolean expression expected");
+  SetIsValue(condition);
+}
+
+// The node's text names a variable (a reference, or a loop's control
+// variable); the node keeps what the look-up found, nil included.
+static void LookUpVariable(Node *n) {
+  Text name = NodeText(n);
+  ID *v = FindID(name);
+  if (!v)
+    ReportAtNode(n, "variable \"" + name + "\" not found.");
+  n->id = v;
+}
+
+static void EvaluateFor(Node *n) {
+  LookUpVariable(n);
+  if (HasOperands(n, 2)) {
+    SetIsValue(Child(n, 1));
+    SetIsValue(Child(n, 2));
+  }
+}
+
+// A cast made by CastTo has no text and already carries its type; only a
+// cast written in the source names its type.
+static void EvaluateTypeCast(Node *n) {
+  SetIsValue(n);
+  if (HasOperands(n, 1))
+    SetIsValue(Child(n, 1));
+  if (!n->text)
+    return;
+  Text name = NodeText(n);
+  ID *t = FindID(name);
+  if (!t)
+    ReportAtNode(n, "type \"" + name + "\" not found. (1)");
+  n->id = t;
+}
+
+static void EvaluateIndex(Node *n) {
+  n->isValue = 0;
+  if (!HasOperands(n, 2))
+    return;
+  SetIsValue(Child(n, 2));
+  if (Child(n, 1)->typeClass == kClassString) {
+    n->typeClass = kClassChar;
+    n->size = 1;
+  }
+}
+
+// Fields are kept from the last one back through the prev links.
+static ID *FindField(const TypeDescr *record, const Text &name) {
+  for (ID *f = record ? record->fields : nullptr; f; f = f->prev)
+    if (NameText(f) == name)
+      return f;
+  return nullptr;
+}
+
+static void EvaluateField(Node *n) {
+  n->isValue = 0;
+  if (!HasOperands(n, 1))
+    return;
+  Node *record = Child(n, 1);
+  Text name = NodeText(n);
+  ID *field = FindField(GetNodeType(record), name);
+  if (!field)
+    ReportAtNode(n, "record field \"" + name + "\" not found.");
+  n->id = field;
+  if (record->isValue)
+    ReportAtNode(n, "error in expression");
+}
+
+static void EvaluateAddressOf(Node *n) {
+  SetIsValue(n);
+  if (HasOperands(n, 1) && Child(n, 1)->isValue)
+    ReportAtNode(n, "error in expression, can't get pointer");
+  n->typeClass = kClassPointer;
+}
+
+static void EvaluateDeref(Node *n) {
+  n->isValue = 0;
+  if (!HasOperands(n, 1))
+    return;
+  SetIsValue(Child(n, 1));
+  if (!GetNodeType(Child(n, 1)))
+    ReportAtNode(n, "nodeDeref nil");
+}
+
+static void EvaluateVarRef(Node *n) {
+  LookUpVariable(n);
+  n->isValue = 0;
+}
+
+static void EvaluateIntConst(Node *n) {
+  SetIsValue(n);
+  int64_t v = n->text ? DecimalValue(NodeText(n)) : 0;
+  n->typeClass = kClassInteger;
+  n->size = SizeOfRange(v, v);
+  n->isSigned = v < 0;
+  n->operandClass = kClassInteger;
+}
+
+static void EvaluateStringConst(Node *n) {
+  SetIsValue(n);
+  n->operandClass = kClassString;
+  n->typeClass = kClassString;
+  n->size = static_cast<int32_t>(NodeText(n).size()) + 1;
+}
+
+// An operand without a type record (a comparison, a literal) would leave
+// "not" without any class; it takes the operand's fields instead.
+static void EvaluateNot(Node *n) {
+  SetIsValue(n);
+  if (!HasOperands(n, 1))
+    return;
+  Node *operand = Child(n, 1);
+  SetIsValue(operand);
+  if (!GetNodeType(operand)) {
+    n->typeClass = operand->typeClass;
+    n->size = operand->size;
+    n->isSigned = operand->isSigned;
+  }
+}
+
+// Without a type record to size it (-5), the negation is a 4-byte value,
+// as the binary "-" is.
+static void EvaluateNegate(Node *n) {
+  SetIsValue(n);
+  n->typeClass = kClassInteger;
+  n->isSigned = 1;
+  if (!HasOperands(n, 1))
+    return;
+  SetIsValue(Child(n, 1));
+  if (!GetNodeType(Child(n, 1)))
+    n->size = 4;
+}
+
+// A user-defined operator of that text turns the node into its call.
+static void EvaluateOperator(Node *n) {
+  if (!HasOperands(n, 2))
+    return;
+  Text op = NodeText(n);
+  if (FindSubroutine(op, n)) {
+    n->kind = kNodeCall;
+    CreateNode_call(n, op);
+    return;
+  }
+  CalcOperatorTypes(n);
+}
+
+static void EvaluateByKind(Node *n) {
+  switch (n->kind) {
+  case kNodeName:
+  case kNodeAsm:
+  case kNodeCaseBranch:
+    break;
+  case kNodeIf:
+  case kNodeWhile:
+  case kNodeRepeat:
+    EvaluateCondition(n);
+    break;
+  case kNodeForTo:
+  case kNodeForDownto:
+    EvaluateFor(n);
+    break;
+  case kNodeCase:
+    if (HasOperands(n, 1))
+      SetIsValue(Child(n, 1));
+    break;
+  case kNodeCall:
+    CreateNode_call(n, NodeText(n));
+    break;
+  case kNodeTypeCast:
+    EvaluateTypeCast(n);
+    break;
+  case kNodeAssign:
+    CalcOperatorTypes(n);
+    break;
+  case kNodeIndex:
+    EvaluateIndex(n);
+    break;
+  case kNodeField:
+    EvaluateField(n);
+    break;
+  case kNodeAddressOf:
+    EvaluateAddressOf(n);
+    break;
+  case kNodeDeref:
+    EvaluateDeref(n);
+    break;
+  case kNodeVarRef:
+    EvaluateVarRef(n);
+    break;
+  case kNodeIntConst:
+    EvaluateIntConst(n);
+    break;
+  case kNodeStringConst:
+    EvaluateStringConst(n);
+    break;
+  case kNodeNot:
+    EvaluateNot(n);
+    break;
+  case kNodeNegate:
+    EvaluateNegate(n);
+    break;
+  default:
+    if (IsOperatorKind(n->kind))
+      EvaluateOperator(n);
+    else
+      ReportAtNode(n, "Internal error (20171006)");
+    break;
+  }
+}
+
+// ---- nodecalc, step 3: type ----------------------------------------------------------------
+
+static void ApplyNodeType(Node *n) {
+  if (TypeDescr *t = GetNodeType(n)) {
+    n->typeClass = t->typeClass;
+    n->size = static_cast<int32_t>(t->size);
+    n->isSigned = t->low < 0;
+  }
+  if (n->kind == kNodeSub) {
+    n->isSigned = 1;
+    n->size = 4;
+  }
+}
+
+void nodecalc(Node *n) {
+  if (!n)
+    return;
+  ResolveName(n);
+  EvaluateByKind(n);
+  ApplyNodeType(n);
+}
+
+// ---- GetNodeType -----------------------------------------------------------------------------
+
+static TypeDescr *BaseOf(const TypeDescr *t) { return t ? t->base : nullptr; }
+
+TypeDescr *GetNodeType(Node *n) {
+  if (!n)
+    return nullptr;
+  TypeDescr *t = n->type; // kinds without a rule keep what they carry
+  switch (n->kind) {
+  case kNodeCall:
+    t = n->id && n->id->subr ? n->id->subr->resultType : nullptr;
+    break;
+  case kNodeTypeCast: // a cast from CastTo has no ID and keeps its type
+    if (n->id)
+      t = n->id->type;
+    break;
+  case kNodeField:
+  case kNodeVarRef:
+    t = n->id ? n->id->type : nullptr;
+    break;
+  case kNodeIndex: {
+    Node *array = Child(n, 1);
+    t = array && array->typeClass == kClassArray ? BaseOf(GetNodeType(array)) : nullptr;
+    break;
+  }
+  case kNodeDeref:
+    t = BaseOf(GetNodeType(Child(n, 1)));
+    break;
+  case kNodeNot:
+  case kNodeNegate:
+  case kNodeAdd:
+    t = GetNodeType(Child(n, 1));
+    break;
+  case kNodeSub:
+    t = nullptr;
+    break;
+  default:
+    break;
+  }
+  n->type = t;
+  return t;
+}
+
+// ---- CalcOperatorTypes -----------------------------------------------------------------------
+
+static int32_t OperandClassOf(int32_t a, int32_t b) {
+  if (a == kClassInteger && b == kClassInteger)
+    return kClassInteger;
+  if (a == kClassBoolean && b == kClassBoolean)
+    return kClassBoolean;
+  if (a == kClassPointer && (b == kClassInteger || b == kClassPointer))
+    return kClassPointer;
+  if ((a == kClassChar || a == kClassString) && (b == kClassChar || b == kClassString))
+    return kClassString;
+  if (a == kClassRecord && b == kClassRecord)
+    return kClassRecord;
+  return 0;
+}
+
+static void InternalStop(const char *line) {
+  Con() << line << '\n';
+  WaitForEnter();
+}
+
+// Integers, booleans, pointers and records.  An integer result is signed
+// when either operand is, so a negative product stays negative.
+static void ApplyScalarRules(Node *n) {
+  Node *left = Child(n, 1), *right = Child(n, 2);
+  if (n->kind == kNodeAssign) {
+    SetIsValue(right);
+  } else if (IsArithmeticKind(n->kind)) {
+    SetIsValue(left);
+    SetIsValue(right);
+    SetIsValue(n);
+    n->typeClass = n->operandClass;
+    if (n->operandClass == kClassInteger) {
+      n->size = left->size == 1 && right->size == 1 ? 2 : 4;
+      n->isSigned = left->isSigned || right->isSigned;
+    }
+  } else if (IsComparisonKind(n->kind)) {
+    SetIsValue(left);
+    SetIsValue(right);
+    SetIsValue(n);
+    n->typeClass = kClassBoolean;
+    n->size = 1;
+  } else {
+    InternalStop("error in nodecalc (20160429b)");
+  }
+}
+
+// Strings and chars; these nodes become calls in the second sweep.
+static void ApplyStringRules(Node *n) {
+  if (n->kind == kNodeAssign) {
+    n->typeClass = 0;
+    n->size = 0;
+  } else if (n->kind == kNodeAdd) {
+    SetIsValue(n);
+    n->typeClass = kClassString;
+    n->size = Child(n, 1)->size + Child(n, 2)->size;
+  } else if (IsComparisonKind(n->kind)) {
+    SetIsValue(n);
+    n->typeClass = kClassBoolean;
+    n->size = 1;
+  } else {
+    InternalStop("error in nodecalc (20160514a)");
+  }
+}
+
+void CalcOperatorTypes(Node *n) {
+  if (!HasOperands(n, 2))
+    return;
+  int32_t a = Child(n, 1)->typeClass, b = Child(n, 2)->typeClass;
+  n->operandClass = OperandClassOf(a, b);
+  switch (n->operandClass) {
+  case kClassInteger:
+  case kClassBoolean:
+  case kClassPointer:
+  case kClassRecord:
+    ApplyScalarRules(n);
+    break;
+  case kClassString:
+    ApplyStringRules(n);
+    break;
+  default:
+    ReportAtNode(n, "unknown combination of types for operator (" + DecimalText(a) + "," +
+                        DecimalText(b) + ")");
+    break;
+  }
+}
+
+// ---- SwapOperands ---------------------------------------------------------------------------
+
+static bool IsSimpleOperand(const Node *n) {
+  return n && (n->kind == kNodeIntConst || n->kind == kNodeVarRef);
+}
+
+static int32_t MirroredComparison(int32_t kind) {
+  switch (kind) {
+  case kNodeLess: return kNodeGreater;
+  case kNodeLessEqual: return kNodeGreaterEqual;
+  case kNodeGreater: return kNodeLess;
+  case kNodeGreaterEqual: return kNodeLessEqual;
+  default: return kind; // "=" and "<>" read the same both ways
+  }
+}
+
+// The translator uses a right-hand constant or variable directly as the
+// op's operand; "-", "div", "mod" and the shifts cannot be turned round.
+void SwapOperands(Node *n) {
+  if (n->operandClass != kClassInteger || n->childCount != 2)
+    return;
+  Node *left = Child(n, 1), *right = Child(n, 2);
+  if (!right || !IsSimpleOperand(left) || IsSimpleOperand(right))
+    return;
+  bool commutative = n->kind == kNodeAdd || n->kind == kNodeMul || n->kind == kNodeAnd ||
+                     n->kind == kNodeOr || n->kind == kNodeXor;
+  if (!commutative && !IsComparisonKind(n->kind))
+    return;
+  SetChild(n, 1, right);
+  SetChild(n, 2, left);
+  n->kind = MirroredComparison(n->kind);
+}

@@ -1,0 +1,72 @@
+// Semantic analysis: node evaluation (names, types, sizes, constant folding,
+// operand order), overloaded calls with implicit casts, the rewriting of
+// built-in routines and string operators into calls, smart linking and the
+// numbering of parent frames.
+#pragma once
+
+#include <cstdint>
+
+#include "driver/common.h"
+#include "parser/parser.h"
+
+// ---- Node evaluation (node_evaluation.cpp) -------------------------------------------
+
+// Evaluates the body of every subroutine, the main program included.
+void SemanticPass();
+// Both sweeps over one subroutine's body, with the look-up scope set to it.
+void EvaluateSubr(ID *s);
+// One node whose children are already evaluated; never fails hard.
+void nodecalc(Node *n);
+// The node's type record (or nil), also stored in the node.
+TypeDescr *GetNodeType(Node *n);
+// Operand class and result fields of assignments and operator nodes.
+void CalcOperatorTypes(Node *n);
+// Puts a constant or variable operand on the right where the operator allows.
+void SwapOperands(Node *n);
+// A reference to an integer constant becomes the literal it stands for.
+void FoldConstant(Node *n);
+// SizeOfRange, the storage size of a range, is shared with SizeOfValue and
+// lives with it in parser/types.cpp.
+
+// Reports at the node's own source position.
+void ReportAtNode(const Node *n, const Text &message);
+// True when children 1..count are all present; reports "missing operand"
+// once otherwise (the parser leaves nil where it could not build one).
+bool HasOperands(const Node *n, int count);
+// Marks a node as needed by its value (nil-safe).
+void SetIsValue(Node *n);
+
+// ---- Calls (calls.cpp) ------------------------------------------------------------
+
+// Binds a call node to the best-fitting subroutine and casts its arguments.
+void CreateNode_call(Node *n, const Text &name);
+// Overload resolution over every visible subroutine of that name.
+ID *FindSubroutine(const Text &name, Node *call);
+// How well an argument of type x fits a parameter of type y: 0 to 50.
+int TypeScore(const TypeDescr *x, const TypeDescr *y);
+// The node itself when it already has t's class and size, else a new
+// type-cast node over it.
+Node *CastTo(Node *n, TypeDescr *t);
+
+// ---- Built-in routines (builtins.cpp) ---------------------------------------------
+
+// write, writeln and new become calls of run-time routines (first sweep).
+void RewriteBuiltins(Node *n);
+// String assignment, "+" and comparisons become calls (second sweep).
+void RewriteStringOps(Node *n);
+
+// ---- Smart linking and parent frames (smart_link.cpp) -----------------------------
+
+// Clears what the semantic passes keep between runs (only smart linking
+// keeps anything: its sweep count).
+void ResetSemantic();
+
+// The least number of marking sweeps; more run while a sweep marks anything.
+constexpr int kMinSmartLinkSweeps = 10;
+// Sweeps the last SmartLink ran (for tests).
+int SmartLinkSweeps();
+
+// Marks every ID reachable from the main program as used.
+void SmartLink();
+// Numbers the subroutines whose variables other subroutines use.
+void NumberParentFrames(ID *root);

@@ -1,0 +1,7 @@
+program ids;
+var x: byte;
+begin
+  x := zz;
+  zz := 1;
+  undeclared(x);
+end.

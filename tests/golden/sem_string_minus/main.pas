@@ -1,0 +1,5 @@
+program strminus;
+var s, t: string[8];
+begin
+  s := s - t;
+end.

@@ -1,0 +1,7 @@
+program writes;
+var x: byte;
+begin
+  writeln(x);
+  write;
+  new(x);
+end.

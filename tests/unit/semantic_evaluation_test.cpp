@@ -1,0 +1,199 @@
+// Node evaluation: names, type fields, constant folding, reports, and
+// nodes the parser left missing.
+#include "semantic_fixture.h"
+
+namespace {
+
+const char *kVars = "var x, y: byte; l, m: longint; s: string[10]; c: char; b: boolean;\n"
+                    "    p: ^word; a: array [1..3] of smallint;\n"
+                    "    r: record f: word; g: char; end;\n";
+
+class EvaluationTest : public SemanticTest {
+protected:
+  // Compiles the statements in a program with the variables above; returns
+  // the value (child 2) of the first statement, an assignment.
+  Node *Value(const std::string &statements, const std::string &decls = "") {
+    EXPECT_EQ(Compile(std::string(kVars) + decls + "begin " + statements + " end.\n"), 0);
+    Node *first = Statement(1);
+    return first && first->childCount >= 2 ? Child(first, 2) : nullptr;
+  }
+  bool Reported(const std::string &message) const {
+    return Output().find(message) != std::string::npos;
+  }
+};
+
+// Fields are class/size/signed/operand class/isValue.
+
+TEST_F(EvaluationTest, IntegerLiteralsAreSizedByValue) {
+  EXPECT_EQ(Fields(Value("x := 200;")), "1/1/0/1/1");
+  EXPECT_EQ(Fields(Value("l := 300;")), "1/2/0/1/1");
+  EXPECT_EQ(Fields(Value("l := 70000;")), "1/4/0/1/1");
+}
+
+TEST_F(EvaluationTest, NamesBecomeReferencesCallsAndCasts) {
+  Node *v = Value("l := x;");
+  EXPECT_EQ(Get(v->kind), kNodeVarRef);
+  EXPECT_EQ(Get(v->id), Named("x"));
+  EXPECT_EQ(Fields(v), "1/1/0/0/1");
+  EXPECT_EQ(Fields(Child(Statement(1), 1)), "1/4/1/0/0"); // the target: an address
+  Node *cast = Value("l := word(x);");
+  EXPECT_EQ(Shape(cast), "(12 word (18 x))");
+  EXPECT_EQ(Get(cast->id), Named("word"));
+  EXPECT_EQ(Fields(cast), "1/2/0/0/1");
+  Node *call = Value("l := f(x);", "function f(a: byte): smallint; begin end;\n");
+  EXPECT_EQ(Get(call->kind), kNodeCall);
+  EXPECT_EQ(Fields(call), "1/2/1/0/1"); // the assignment wants its value
+}
+
+TEST_F(EvaluationTest, UnaryMinus) {
+  EXPECT_EQ(Fields(Value("l := -x;")), "1/1/0/0/1"); // takes x's type
+  // Without a type record it is a 4-byte value, like the binary "-".
+  EXPECT_EQ(Fields(Value("l := -5;")), "1/4/1/0/1");
+}
+
+TEST_F(EvaluationTest, ArithmeticSizes) {
+  EXPECT_EQ(Fields(Value("l := x * y;")), "1/2/0/1/1");
+  EXPECT_EQ(Fields(Value("l := x + y;")), "1/1/0/1/1"); // the left operand's type
+  EXPECT_EQ(Fields(Value("l := x - y;")), "1/4/1/1/1");
+  EXPECT_EQ(Fields(Value("l := 1 + 2;")), "1/2/0/1/1");
+  EXPECT_EQ(Fields(Value("l := x < y;")), "2/1/0/1/1");
+  EXPECT_EQ(Fields(Value("p := p + 1;")), "3/2/0/3/1"); // a pointer stays a pointer
+}
+
+TEST_F(EvaluationTest, SignedOperandMakesASignedResult) {
+  EXPECT_EQ(Fields(Value("l := l * m;")), "1/4/1/1/1");
+  EXPECT_EQ(Fields(Value("l := x div m;")), "1/4/1/1/1");
+  EXPECT_EQ(Fields(Value("l := x and y;")), "1/2/0/1/1");
+  EXPECT_EQ(Fields(Value("l := x shl m;")), "1/4/1/1/1");
+}
+
+TEST_F(EvaluationTest, NotTakesItsOperandsFields) {
+  Node *n = Value("if not (x > 2) then x := 1;");
+  EXPECT_FALSE(Reported("boolean expression expected"));
+  n = Child(Statement(1), 1);
+  EXPECT_EQ(Fields(n), "2/1/0/0/1");
+  EXPECT_EQ(Fields(Value("l := not x;")), "1/1/0/0/1");
+  EXPECT_EQ(Fields(Value("b := not b;")), "2/1/0/0/1");
+}
+
+TEST_F(EvaluationTest, ConditionMustBeBoolean) {
+  Value("if x then x := 1; while b do x := 2; repeat until x + 1;");
+  size_t first = Output().find("boolean expression expected");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(Output().find("boolean expression expected", first + 1), std::string::npos);
+  EXPECT_EQ(Get(Child(Statement(1), 1)->isValue), 1); // marked all the same
+  EXPECT_EQ(Get(Child(Statement(3), 1)->isValue), 1);
+}
+
+TEST_F(EvaluationTest, IndexFieldAndDereference) {
+  Node *element = Value("l := a[x];");
+  EXPECT_EQ(Fields(element), "1/2/1/0/1"); // marked by the assignment
+  EXPECT_EQ(Get(element->type), Get(Named("smallint")->type));
+  EXPECT_EQ(Get(Child(element, 2)->isValue), 1);
+  // A char assignment follows the string rules, which mark no values.
+  EXPECT_EQ(Fields(Value("c := s[x];")), "5/1/0/0/0"); // a string element is a char
+  Node *field = Value("c := r.g;");
+  EXPECT_EQ(Fields(field), "5/1/0/0/0");
+  EXPECT_EQ(Get(Child(field, 1)->isValue), 0);
+  EXPECT_EQ(NameText(Get(field->id)), "g");
+  Node *target = Value("l := p^;");
+  EXPECT_EQ(Fields(target), "1/2/0/0/1");
+  EXPECT_EQ(Get(Child(target, 1)->isValue), 1);
+  Node *address = Value("p := @l;");
+  EXPECT_EQ(Fields(address), "3/0/0/0/1");
+}
+
+TEST_F(EvaluationTest, ReportsOfNamesFieldsAndPointers) {
+  Value("l := zz;");
+  EXPECT_TRUE(Reported("Error at main.pas(4,12): Id not found."));
+  Value("c := r.h;");
+  EXPECT_TRUE(Reported("record field \"h\" not found."));
+  Value("l := x.h;"); // no record at all: reported, no type
+  EXPECT_TRUE(Reported("record field \"h\" not found."));
+  EXPECT_EQ(Get(Child(Statement(1), 2)->type), nullptr);
+  Value("p := @5;");
+  EXPECT_TRUE(Reported("error in expression, can't get pointer"));
+  Value("l := 5^;");
+  EXPECT_TRUE(Reported("nodeDeref nil"));
+  EXPECT_EQ(Get(Child(Statement(1), 2)->type), nullptr);
+  Value("for q := 1 to 2 do x := 1;");
+  EXPECT_TRUE(Reported("variable \"q\" not found."));
+  EXPECT_EQ(Get(Statement(1)->id), nullptr);
+}
+
+TEST_F(EvaluationTest, UnknownCombinationOfTypes) {
+  Value("l := l + s;");
+  EXPECT_TRUE(Reported("unknown combination of types for operator (1,7)"));
+  Value("b := b + 1;");
+  EXPECT_TRUE(Reported("unknown combination of types for operator (2,1)"));
+}
+
+TEST_F(EvaluationTest, StringMinusWaitsForEnter) {
+  in_.str("\n");
+  Value("s := s - s;");
+  EXPECT_TRUE(Reported("error in nodecalc (20160514a)\n"));
+  EXPECT_TRUE(in_.eof() || in_.peek() == EOF); // the line was read
+}
+
+// ---- Constant folding -------------------------------------------------------------------
+
+TEST_F(EvaluationTest, IntegerConstantsFoldIntoLiterals) {
+  Node *v = Value("l := n;", "const n = 10;\n");
+  EXPECT_EQ(Shape(v), "(19 10)");
+  EXPECT_EQ(Fields(v), "1/1/0/1/1");
+  EXPECT_EQ(Get(v->id), Named("n"));
+}
+
+TEST_F(EvaluationTest, UntypedConstantIsSizedByItsValue) {
+  EXPECT_EQ(Fields(Value("l := big;", "const big = 1000;\n")), "1/2/0/1/1");
+  EXPECT_EQ(Get(Value("l := big;", "const big = 1000;\n")->type), nullptr);
+  EXPECT_EQ(Fields(Value("l := h;", "const h = $12345;\n")), "1/4/0/1/1");
+}
+
+TEST_F(EvaluationTest, TypedConstantKeepsItsType) {
+  Node *v = Value("l := t;", "const t: longint = 5;\n");
+  EXPECT_EQ(Shape(v), "(19 5)");
+  EXPECT_EQ(Fields(v), "1/4/1/1/1");
+}
+
+TEST_F(EvaluationTest, EnumerationValuesFoldToTheirOrdinals) {
+  const char *decls = "type color = (red, green, blue); shade = (dark, light);\n";
+  EXPECT_EQ(Shape(Value("l := red;", decls)), "(19 0)");
+  EXPECT_EQ(Shape(Value("l := blue;", decls)), "(19 2)");
+  EXPECT_EQ(Shape(Value("l := light;", decls)), "(19 1)");
+  EXPECT_EQ(Fields(Value("l := blue;", decls)), "1/1/0/1/1");
+}
+
+TEST_F(EvaluationTest, ArrayConstantStaysAReference) {
+  Node *v = Value("l := tab[1];", "const tab: array [0..2] of byte = (1, 2, 3);\n");
+  EXPECT_EQ(Shape(v), "(14 (18 tab) (19 1))");
+}
+
+// ---- Missing nodes ------------------------------------------------------------------------
+
+// A "#" literal is skipped with the token after it and leaves no node.
+TEST_F(EvaluationTest, MissingOperandsAreReportedNotFollowed) {
+  Value("x := #65 0;");
+  EXPECT_TRUE(Reported("Error at main.pas(4,9): missing operand"));
+  EXPECT_EQ(Shape(Statement(1)), "(13 (18 x) -)");
+  Value("l := (x + );");
+  EXPECT_TRUE(Reported("missing operand"));
+  Value("if #65 0 then x := 1; l := -#1 0; l := f(#2 0); l := not #3 0; l := a[#4 0];",
+        "procedure f(a: byte); begin end;\n");
+  EXPECT_EQ(Get(Child(Statement(3), 2)->id), nullptr); // the call with a hole stays unbound
+  size_t reports = 0;
+  for (size_t at = Output().find("missing operand"); at != std::string::npos;
+       at = Output().find("missing operand", at + 1))
+    reports++;
+  EXPECT_EQ(reports, 5u);
+}
+
+TEST_F(EvaluationTest, PlusPrefixAndBadOperatorDoNotCrash) {
+  in_.str("\n\n\n");
+  Value("l := +x;");
+  EXPECT_TRUE(Reported("missing operand"));
+  Value("l := x not 2;"); // "not" after an operand has no node kind
+  EXPECT_TRUE(Reported("Internal error (20171006)"));
+}
+
+} // namespace
