@@ -18,8 +18,9 @@
 ;   low word is on top.
 ; - Costs count the routine from its first instruction up to and including
 ;   its ret; the CALL that reaches it adds 17 T-states.  Min and max are
-;   those met when the library's tests run (tests/z80lib, which try the edge
-;   values); docs/runtime.md has averages over random operands.
+;   those met when the library's tests (which try the edge values) and its
+;   timing runs on random operands go through it (tests/z80lib);
+;   docs/runtime.md has the averages.
 ; - Console: every character leaves through the one OUT in __putchar (port 1).
 ; - Names here all start with two underscores.  Inner labels avoid a trailing
 ;   "_<digits>", the shape of the compiler's own labels.
@@ -508,16 +509,18 @@ __op_cmp_us:
 ; __op_mul8816: hl := a * c (8 x 8 -> 16 bits, unsigned)
 ; enter : a, c = factors
 ; exit  : hl = product
-; uses  : f, de, hl
-; cost  : 213-261 T-states, 38 bytes
+; uses  : af, de, hl
+; cost  : 205-248 T-states, 38 bytes
 __op_mul8816:
-   ld h,a
-   ld l,0
-   ld d,l
+   ; the classic hl-shift multiply; its first step is done in a, where
+   ; it is cheaper
+   ld d,0
    ld e,c
-   add hl,hl
+   add a,a
+   ld h,a
+   ld l,d
    jr nc,$+3
-   add hl,de
+   ld l,e
    add hl,hl
    jr nc,$+3
    add hl,de
@@ -545,7 +548,7 @@ __op_mul8816:
 ; enter : hl, bc = factors
 ; exit  : hl = product
 ; uses  : af, b, de, hl
-; cost  : 265-494 T-states, 102 bytes
+; cost  : 265-498 T-states, 102 bytes
 __op_mul16:
    ex de,hl
    ld a,b
@@ -1192,7 +1195,7 @@ __div_w8:
 ; enter : hl = dividend word, a = running remainder (below c), c = divisor
 ; exit  : hl = quotient, a = remainder; bc, de kept
 ; uses  : af, hl
-; cost  : 594-666 T-states, 145 bytes
+; cost  : 579-666 T-states, 145 bytes
 __div_c8:
    add hl,hl
    rla

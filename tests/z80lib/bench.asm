@@ -98,6 +98,15 @@ b_set_16by8:
    ld hl,0
    ld (__reg32a+2),hl
    ret
+b_set_16lo:
+   call b_set_16
+   ld a,(__reg32b+1)
+   and 7fh
+   jr nz,b_set_16lo_ok
+   inc a
+b_set_16lo_ok:
+   ld (__reg32b+1),a
+   ret
 b_set_32by16:
    call b_set_32
    ld hl,0
@@ -314,6 +323,10 @@ bench_div16by8:
 bench_div16:
    ld hl,__op_div_u
    ld de,b_set_16
+   jp b_loop
+bench_div16lo:
+   ld hl,__op_div_u
+   ld de,b_set_16lo
    jp b_loop
 bench_div32by8:
    ld hl,__op_div_u

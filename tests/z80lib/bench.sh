@@ -82,13 +82,16 @@ measure pusharg "" __pusharg
 measure mul8 " (8x8)" __op_mul8816
 measure mul16 " (16x16)" __op_mul16
 measure mul16by8 " (16x8)" __op_mul16
-measure mul32x16 " (16x16->32)" __mul32x16 __mul24
+measure mul32x16 " (16x16->32)" __mul32x16
+measure mul32x16 " (8x16->24)" __mul24
 measure mul32 " (32x32)" __op_mul
 measure mul32small " (16-bit values)" __op_mul
 measure mula " (32x8)" __op_mul_a
 measure div16by8 " (16/8)" __op_div_u
 measure div16 " (16/16)" __op_div_u
-measure div32by8 " (32/8)" __op_div_u __div_c8
+measure div16lo " (16/16, divisor 256-32767)" __op_div_u
+measure div32by8 " (32/8)" __op_div_u
+measure div32by8 " (each 16-bit half of 32/8)" __div_c8
 measure div32by16 " (32/16)" __op_div_u
 measure div32 " (32/32)" __op_div_u
 measure divs32 " (32/32 signed)" __op_div_s

@@ -6,30 +6,31 @@ _main:
    call t_newline
    ld hl,tbl_divide_a
    ld de,__op_div_u
+   ld a,1
    call t_run32
    ld hl,tbl_divide_b_name
    call __putstr
    call t_newline
-   ld hl,tbl_divide_b
+   ld hl,tbl_divide_a
    ld de,__op_mod_u
+   ld a,0
    call t_run32
    ld hl,tbl_divide_c_name
    call __putstr
    call t_newline
    ld hl,tbl_divide_c
    ld de,__op_div_s
+   ld a,1
    call t_run32
    ld hl,tbl_divide_d_name
    call __putstr
    call t_newline
-   ld hl,tbl_divide_d
+   ld hl,tbl_divide_c
    ld de,__op_mod_s
+   ld a,0
    call t_run32
    ret
-tbl_divide_a_name:
-   defb 10,"__op_div_u"
 tbl_divide_a:
-   defb 1
    defw tbl_divide_a_end
    .long 0x00000000, 0x00000001
    .long 0x00000000, 0x00000002
@@ -235,56 +236,11 @@ tbl_divide_a:
    .long 0x97F8F1FB, 0x0000F44A
    .long 0x093906BD, 0x97093CEB
 tbl_divide_a_end:
+tbl_divide_a_name:
+   defb 10,"__op_div_u"
 tbl_divide_b_name:
    defb 10,"__op_mod_u"
-tbl_divide_b:
-   defb 0
-   defw tbl_divide_b_end
-   .long 0x00000000, 0x00000001
-   .long 0x00000000, 0x00000002
-   .long 0x00000000, 0x00000003
-   .long 0x00000000, 0x00000007
-   .long 0x00000000, 0x0000000A
-   .long 0x00000000, 0x0000007F
-   .long 0x00000000, 0x00000080
-   .long 0x00000000, 0x000000FF
-   .long 0x00000000, 0x00000100
-   .long 0x00000000, 0x00000101
-   .long 0x00000000, 0x00007FFF
-   .long 0x00000000, 0x00008000
-   .long 0x00000000, 0x0000FFFF
-   .long 0x00000000, 0x00010000
-   .long 0x00000000, 0x00010001
-   .long 0x00000000, 0x7FFFFFFF
-   .long 0x00000000, 0x80000000
-   .long 0x00000000, 0xFFFFFFFF
-   .long 0x00000001, 0x00000001
-   .long 0x00000001, 0x00000002
-   .long 0x00000001, 0x00000003
-   .long 0x00000001, 0x00000007
-   .long 0x00000001, 0x0000000A
-   .long 0x00000001, 0x0000007F
-   .long 0x00000001, 0x00000080
-   .long 0x00000001, 0x000000FF
-   .long 0x00000001, 0x00000100
-   .long 0x00000001, 0x00000101
-   .long 0x00000001, 0x00007FFF
-   .long 0x00000001, 0x00008000
-   .long 0x00000001, 0x0000FFFF
-   .long 0x00000001, 0x00010000
-   .long 0x00000001, 0x00010001
-   .long 0x00000001, 0x7FFFFFFF
-   .long 0x00000001, 0x80000000
-   .long 0x00000001, 0xFFFFFFFF
-   .long 0x00000009, 0x00000001
-   .long 0x00000009, 0x00000002
-   .long 0x00000009, 0x00000003
-   .long 0x00000009, 0x00000007
-tbl_divide_b_end:
-tbl_divide_c_name:
-   defb 10,"__op_div_s"
 tbl_divide_c:
-   defb 1
    defw tbl_divide_c_end
    .long 0x00000007, 0x00000001
    .long 0x00000007, 0xFFFFFFFF
@@ -469,69 +425,7 @@ tbl_divide_c:
    .long 0x521BCAE1, 0x0000E0CC
    .long 0xB17775DA, 0x1D1096F4
 tbl_divide_c_end:
+tbl_divide_c_name:
+   defb 10,"__op_div_s"
 tbl_divide_d_name:
    defb 10,"__op_mod_s"
-tbl_divide_d:
-   defb 0
-   defw tbl_divide_d_end
-   .long 0x00000007, 0x00000001
-   .long 0x00000007, 0xFFFFFFFF
-   .long 0x00000007, 0x00000002
-   .long 0x00000007, 0xFFFFFFFE
-   .long 0x00000007, 0x00000003
-   .long 0x00000007, 0xFFFFFFFD
-   .long 0x00000007, 0x00000007
-   .long 0x00000007, 0xFFFFFFF9
-   .long 0x00000007, 0x00000100
-   .long 0x00000007, 0xFFFFFF00
-   .long 0x00000007, 0x00010001
-   .long 0x00000007, 0xFFFEFFFF
-   .long 0x00000007, 0x7FFFFFFF
-   .long 0x00000007, 0x80000000
-   .long 0xFFFFFFF9, 0x00000001
-   .long 0xFFFFFFF9, 0xFFFFFFFF
-   .long 0xFFFFFFF9, 0x00000002
-   .long 0xFFFFFFF9, 0xFFFFFFFE
-   .long 0xFFFFFFF9, 0x00000003
-   .long 0xFFFFFFF9, 0xFFFFFFFD
-   .long 0xFFFFFFF9, 0x00000007
-   .long 0xFFFFFFF9, 0xFFFFFFF9
-   .long 0xFFFFFFF9, 0x00000100
-   .long 0xFFFFFFF9, 0xFFFFFF00
-   .long 0xFFFFFFF9, 0x00010001
-   .long 0xFFFFFFF9, 0xFFFEFFFF
-   .long 0xFFFFFFF9, 0x7FFFFFFF
-   .long 0xFFFFFFF9, 0x80000000
-   .long 0x00000000, 0x00000001
-   .long 0x00000000, 0xFFFFFFFF
-   .long 0x00000000, 0x00000002
-   .long 0x00000000, 0xFFFFFFFE
-   .long 0x00000000, 0x00000003
-   .long 0x00000000, 0xFFFFFFFD
-   .long 0x00000000, 0x00000007
-   .long 0x00000000, 0xFFFFFFF9
-   .long 0x00000000, 0x00000100
-   .long 0x00000000, 0xFFFFFF00
-   .long 0x00000000, 0x00010001
-   .long 0x00000000, 0xFFFEFFFF
-   .long 0x00000000, 0x7FFFFFFF
-   .long 0x00000000, 0x80000000
-   .long 0x00000001, 0x00000001
-   .long 0x00000001, 0xFFFFFFFF
-   .long 0x00000001, 0x00000002
-   .long 0x00000001, 0xFFFFFFFE
-   .long 0x00000001, 0x00000003
-   .long 0x00000001, 0xFFFFFFFD
-   .long 0x00000001, 0x00000007
-   .long 0x00000001, 0xFFFFFFF9
-   .long 0x00000001, 0x00000100
-   .long 0x00000001, 0xFFFFFF00
-   .long 0x00000001, 0x00010001
-   .long 0x00000001, 0xFFFEFFFF
-   .long 0x00000001, 0x7FFFFFFF
-   .long 0x00000001, 0x80000000
-   .long 0xFFFFFFFF, 0x00000001
-   .long 0xFFFFFFFF, 0xFFFFFFFF
-   .long 0xFFFFFFFF, 0x00000002
-   .long 0xFFFFFFFF, 0xFFFFFFFE
-tbl_divide_d_end:

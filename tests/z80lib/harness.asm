@@ -89,16 +89,14 @@ t_call:
    ret
 
 ; t_run32: run a table of 32-bit cases through one routine
-; enter: hl = table, de = routine
-; table: defb mode; defw end address; then per case .long left, right
+; enter: hl = table, de = routine, a = mode
+; table: defw end address; then per case .long left, right
 ; Each case loads __reg32a := left, __reg32b := right, a := low byte of
 ; right, calls the routine and prints "left right > " followed by, by mode,
 ; 0: __reg32a; 1: __reg32a and __reg32b; 2: the flags (lt, eq, gt).
 t_run32:
    ld (t_routine),de
-   ld a,(hl)
    ld (t_mode),a
-   inc hl
    ld e,(hl)
    inc hl
    ld d,(hl)

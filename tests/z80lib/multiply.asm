@@ -18,16 +18,16 @@ _main:
    call t_newline
    ld hl,tbl_multiply_c
    ld de,__op_mul
+   ld a,0
    call t_run32
    ld hl,tbl_multiply_d_name
    call __putstr
    call t_newline
    ld hl,tbl_multiply_d
    ld de,__op_mul_a
+   ld a,0
    call t_run32
    ret
-tbl_multiply_a_name:
-   defb 12,"__op_mul8816"
 tbl_multiply_a:
    defw tbl_multiply_a_end
    defw 0x0000, 0x0000
@@ -51,8 +51,8 @@ tbl_multiply_a:
    defw 0x00CC, 0x00C7
    defw 0x001E, 0x00ED
 tbl_multiply_a_end:
-tbl_multiply_b_name:
-   defb 10,"__op_mul16"
+tbl_multiply_a_name:
+   defb 12,"__op_mul8816"
 tbl_multiply_b:
    defw tbl_multiply_b_end
    defw 0x0000, 0x0000
@@ -89,10 +89,9 @@ tbl_multiply_b:
    defw 0x7ED9, 0x001E
    defw 0x7544, 0x0091
 tbl_multiply_b_end:
-tbl_multiply_c_name:
-   defb 8,"__op_mul"
+tbl_multiply_b_name:
+   defb 10,"__op_mul16"
 tbl_multiply_c:
-   defb 0
    defw tbl_multiply_c_end
    .long 0x00000000, 0x00000000
    .long 0x00000000, 0x00000001
@@ -199,10 +198,9 @@ tbl_multiply_c:
    .long 0xFFFFFFFF, 0xFFFFFFFF
    .long 0x000186A0, 0x000186A0
 tbl_multiply_c_end:
-tbl_multiply_d_name:
-   defb 10,"__op_mul_a"
+tbl_multiply_c_name:
+   defb 8,"__op_mul"
 tbl_multiply_d:
-   defb 0
    defw tbl_multiply_d_end
    .long 0x00000000, 0x00000000
    .long 0xFFFFFFFF, 0x000000FF
@@ -221,3 +219,5 @@ tbl_multiply_d:
    .long 0x56F936EB, 0x0000003A
    .long 0xCC737133, 0x000000DA
 tbl_multiply_d_end:
+tbl_multiply_d_name:
+   defb 10,"__op_mul_a"
