@@ -91,24 +91,33 @@ void CG_OpOperand(CG_State &st, const UasmOp *op, const Text &mnemonic) {
   }
 }
 
+// mnemonic a,source.  "sub" has only the one-operand form (sub source) in
+// the assembler's syntax; ld and add name register a.
+static void EmitOnA(CG_State &st, const Text &mnemonic, const Text &source) {
+  if (mnemonic == "sub")
+    CG_Emit(st, "sub", source, "");
+  else
+    CG_Emit(st, mnemonic, "a", source);
+}
+
 // One instruction on register a with the operand as its source: "ld",
 // "add" or "sub".
 void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic) {
   const ID *v = op->ident;
   if (!v) {
-    CG_Emit(st, mnemonic, "a", CG_OpText(op));
+    EmitOnA(st, mnemonic, CG_OpText(op));
   } else if (!CG_IsFrameVar(v)) {
     if (mnemonic == "ld") {
       CG_Emit(st, "ld", "a", "(" + DecimalText(CG_Address(v)) + ")");
     } else {
       CG_Emit(st, "ld", "hl", DecimalText(CG_Address(v)));
-      CG_Emit(st, mnemonic, "a", "(hl)");
+      EmitOnA(st, mnemonic, "(hl)");
     }
   } else if (!CG_IsNear(v)) {
     CG_OperandAddress(st, op);
-    CG_Emit(st, mnemonic, "a", "(hl)");
+    EmitOnA(st, mnemonic, "(hl)");
   } else if (!CG_IsByReference(v)) {
-    CG_Emit(st, mnemonic, "a", CG_FrameText(st, v, 0));
+    EmitOnA(st, mnemonic, CG_FrameText(st, v, 0));
   } else if (mnemonic == "ld") {
     // de keeps hl free for a left value the caller may hold there.
     LoadNearReference(st, v, "e", "d");
@@ -116,6 +125,6 @@ void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic) {
   } else {
     // add and sub have no (de) form; hl is free whenever they are asked for.
     LoadNearReference(st, v, "l", "h");
-    CG_Emit(st, mnemonic, "a", "(hl)");
+    EmitOnA(st, mnemonic, "(hl)");
   }
 }

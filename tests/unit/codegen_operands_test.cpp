@@ -31,7 +31,7 @@ TEST_F(CodegenOperandsTest, OwnNearLocalIsAnIxOperandWithBothSigns) {
   list_ = nullptr;
   EXPECT_EQ(OpOperand(x, "ld"), Lines({"   ld (ix+-5),a"}));
   list_ = nullptr;
-  EXPECT_EQ(AccOperand(x, "sub"), Lines({"   sub a,(ix+-5)"}));
+  EXPECT_EQ(AccOperand(x, "sub"), Lines({"   sub (ix+-5)"}));
 }
 
 TEST_F(CodegenOperandsTest, ConstantOperandsAreWrittenDirectly) {
@@ -78,7 +78,7 @@ TEST_F(CodegenOperandsTest, TwoByteAccessThroughIyLoadsIyOnce) {
   ID *r = RefParam(outer_, "r_18", 1, 8);
   st_.currentSubr = inner_;
   EXPECT_EQ(AccOperand(r, "sub"), Lines({"   ld iy,(parentframe2)", "   ld l,(iy+8)",
-                                         "   ld h,(iy+9)", "   sub a,(hl)"}));
+                                         "   ld h,(iy+9)", "   sub (hl)"}));
 }
 
 TEST_F(CodegenOperandsTest, AbsoluteVariablesUseTheirAddress) {
