@@ -10,8 +10,8 @@ TEST_F(DeclarationsTest, ProgramWithoutHeadingIsNamedMain) {
   ID *main = Main();
   EXPECT_EQ(NameText(main), "_main");
   EXPECT_EQ(AsmNameText(main), "_main");
-  EXPECT_EQ(main->kind, kIdSubr);
-  EXPECT_EQ(main->subr->isMain, 1);
+  EXPECT_EQ(+main->kind, kIdSubr);
+  EXPECT_EQ(+main->subr->isMain, 1);
   EXPECT_EQ(ListShape(main->subr->body), "assign(x,1)");
   EXPECT_EQ(NameText(main->prev), "file");
 }
@@ -20,7 +20,7 @@ TEST_F(DeclarationsTest, ProgramNameKeepsMainLabel) {
   ASSERT_EQ(Parse("program hello;\nuses crt, dos;\nbegin end."), 0);
   EXPECT_EQ(NameText(Main()), "hello");
   EXPECT_EQ(AsmNameText(Main()), "_main");
-  EXPECT_EQ(Main()->subr->body, nullptr);
+  EXPECT_EQ(+Main()->subr->body, nullptr);
   EXPECT_EQ(Output(), "");
 }
 
@@ -35,12 +35,12 @@ TEST_F(DeclarationsTest, ParsingStopsAtTheFinalDot) {
 TEST_F(DeclarationsTest, VariablesAndAbsoluteAddresses) {
   ASSERT_EQ(Parse("var a, b: word; io: byte absolute $C000;\nvar\nbegin end."), 0);
   ID *a = Declared(Main(), "a"), *io = Declared(Main(), "io");
-  EXPECT_EQ(a->var->flags, 0x0008);
-  EXPECT_EQ(a->var->address, -1);
-  EXPECT_EQ(a->type->size, 2u);
+  EXPECT_EQ(+a->var->flags, 0x0008);
+  EXPECT_EQ(+a->var->address, -1);
+  EXPECT_EQ(+a->type->size, 2u);
   EXPECT_EQ(NameText(a->next), "b");
-  EXPECT_EQ(io->var->flags, 0x4400);
-  EXPECT_EQ(io->var->address, 49152);
+  EXPECT_EQ(+io->var->flags, 0x4400);
+  EXPECT_EQ(+io->var->address, 49152);
   EXPECT_EQ(Parse("var x: byte absolute 4294967296; begin end."), kStopLimit);
 }
 
@@ -48,15 +48,15 @@ TEST_F(DeclarationsTest, Constants) {
   ASSERT_EQ(Parse("const n = $10; m: word = 1000; t: array [0..2] of byte = (1, 2, 3);\n"
                   "begin end."), 0);
   ID *n = Declared(Main(), "n"), *m = Declared(Main(), "m"), *t = Declared(Main(), "t");
-  EXPECT_EQ(n->kind, kIdConst);
-  EXPECT_EQ(n->var->flags, 0xC008);
-  EXPECT_EQ(n->type->typeClass, kClassInteger);
-  EXPECT_EQ(n->type->size, 1u);
+  EXPECT_EQ(+n->kind, kIdConst);
+  EXPECT_EQ(+n->var->flags, 0xC008);
+  EXPECT_EQ(+n->type->typeClass, kClassInteger);
+  EXPECT_EQ(+n->type->size, 1u);
   EXPECT_EQ(HeapTextOrEmpty(static_cast<HeapText>(n->var->value)), "16");
-  EXPECT_EQ(m->type, FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(+m->type, +FindIDFrom(RootID(), "word")->type);
   EXPECT_EQ(HeapTextOrEmpty(static_cast<HeapText>(m->var->value)), "1000");
   const auto *bytes = static_cast<const unsigned char *>(t->var->value);
-  EXPECT_EQ(t->type->size, 3u);
+  EXPECT_EQ(+t->type->size, 3u);
   EXPECT_EQ(bytes[0] * 10000 + bytes[1] * 100 + bytes[2], 10203);
 }
 
@@ -84,7 +84,7 @@ TEST_F(DeclarationsTest, SectionsEndAtReservedWords) {
   EXPECT_EQ(Parse("const begin end."), 1);
   EXPECT_EQ(Parse("var begin end."), 0);
   EXPECT_EQ(Parse("type t = byte; const c = 1; var v: t; type u = word; begin end."), 0);
-  EXPECT_EQ(Declared(Main(), "v")->type->size, 1u);
+  EXPECT_EQ(+Declared(Main(), "v")->type->size, 1u);
 }
 
 TEST_F(DeclarationsTest, FunctionChildrenAndFlags) {
@@ -92,16 +92,16 @@ TEST_F(DeclarationsTest, FunctionChildrenAndFlags) {
   ID *f = Declared(Main(), "f");
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(NameText(f->firstChild), "x");
-  EXPECT_EQ(f->firstChild->var->flags, 0x0004);
-  EXPECT_EQ(f->firstChild->var->address, -1);
+  EXPECT_EQ(+f->firstChild->var->flags, 0x0004);
+  EXPECT_EQ(+f->firstChild->var->address, -1);
   ID *result = f->firstChild->next;
   EXPECT_EQ(NameText(result), "result");
-  EXPECT_EQ(result->var->flags, 0x0002);
-  EXPECT_EQ(f->subr->result, result);
-  EXPECT_EQ(f->subr->resultType, FindIDFrom(RootID(), "word")->type);
-  EXPECT_EQ(f->subr->paramCount, 1);
-  EXPECT_EQ(f->subr->params[0], f->firstChild);
-  EXPECT_EQ(f->subr->isMain, 0);
+  EXPECT_EQ(+result->var->flags, 0x0002);
+  EXPECT_EQ(+f->subr->result, result);
+  EXPECT_EQ(+f->subr->resultType, +FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(+f->subr->paramCount, 1);
+  EXPECT_EQ(+f->subr->params[0], +f->firstChild);
+  EXPECT_EQ(+f->subr->isMain, 0);
   EXPECT_EQ(ListShape(f->subr->body), "assign(result,x)");
   // parameters and result were added before the function itself
   EXPECT_EQ(AsmNameText(f->firstChild), "x_16");
@@ -113,17 +113,17 @@ TEST_F(DeclarationsTest, ParameterModes) {
   ASSERT_EQ(Parse("procedure q(var a, b: byte; c: word; const d: char);\n"
                   "begin end;\nbegin end."), 0);
   SubrRec *s = Declared(Main(), "q")->subr;
-  ASSERT_EQ(s->paramCount, 4);
-  EXPECT_EQ(s->paramModes[0], 1);
-  EXPECT_EQ(s->paramModes[1], 1);
-  EXPECT_EQ(s->paramModes[2], 0);
-  EXPECT_EQ(s->paramModes[3], 2);
-  EXPECT_EQ(s->params[0]->var->flags, 0x0044);
-  EXPECT_EQ(s->params[1]->var->flags, 0x0044);
-  EXPECT_EQ(s->params[2]->var->flags, 0x0004);
-  EXPECT_EQ(s->params[3]->var->flags, 0x0044);
-  EXPECT_EQ(s->paramTypes[2], FindIDFrom(RootID(), "word")->type);
-  EXPECT_EQ(s->result, nullptr);
+  ASSERT_EQ(+s->paramCount, 4);
+  EXPECT_EQ(+s->paramModes[0], 1);
+  EXPECT_EQ(+s->paramModes[1], 1);
+  EXPECT_EQ(+s->paramModes[2], 0);
+  EXPECT_EQ(+s->paramModes[3], 2);
+  EXPECT_EQ(+s->params[0]->var->flags, 0x0044);
+  EXPECT_EQ(+s->params[1]->var->flags, 0x0044);
+  EXPECT_EQ(+s->params[2]->var->flags, 0x0004);
+  EXPECT_EQ(+s->params[3]->var->flags, 0x0044);
+  EXPECT_EQ(+s->paramTypes[2], +FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(+s->result, nullptr);
 }
 
 TEST_F(DeclarationsTest, TenParametersAndNoMore) {
@@ -138,12 +138,12 @@ TEST_F(DeclarationsTest, ForwardDeclarationSharesItsLabel) {
   ASSERT_EQ(Parse("procedure p; forward;\nprocedure x; begin end;\n"
                   "procedure p;\nbegin end;\nbegin end."), 0);
   ID *first = Main()->firstChild, *second = LastVisibleID(Main());
-  EXPECT_EQ(first->subr->noBody, 1);
-  EXPECT_EQ(second->subr->noBody, 0);
+  EXPECT_EQ(+first->subr->noBody, 1);
+  EXPECT_EQ(+second->subr->noBody, 0);
   EXPECT_EQ(AsmNameText(first), "p_16");
   EXPECT_EQ(AsmNameText(second), "p_16");
-  EXPECT_EQ(second->implementsEarlier, 1);
-  EXPECT_EQ(first->implementsEarlier, 0);
+  EXPECT_EQ(+second->implementsEarlier, 1);
+  EXPECT_EQ(+first->implementsEarlier, 0);
   EXPECT_EQ(Output(), "p_16  main.pas(4,1) !!\n");
 }
 
@@ -163,7 +163,7 @@ TEST_F(DeclarationsTest, OverloadsKeepTheirOwnLabels) {
   ID *first = Declared(Main(), "f") == second ? Main()->firstChild : nullptr;
   ASSERT_NE(first, nullptr);
   EXPECT_NE(AsmNameText(first), AsmNameText(second));
-  EXPECT_EQ(second->implementsEarlier, 0);
+  EXPECT_EQ(+second->implementsEarlier, 0);
   EXPECT_EQ(Output(), "");
 }
 
@@ -173,9 +173,9 @@ TEST_F(DeclarationsTest, Modifiers) {
                   "function o(a, b: byte): byte; operator; begin end;\nbegin end."), 0);
   ID *w = Declared(Main(), "w");
   EXPECT_EQ(AsmNameText(w), "putc");
-  EXPECT_EQ(w->subr->noBody, 1);
-  EXPECT_EQ(w->subr->body, nullptr);
-  EXPECT_EQ(Declared(Main(), "o")->subr->operatorMark, 0);
+  EXPECT_EQ(+w->subr->noBody, 1);
+  EXPECT_EQ(+w->subr->body, nullptr);
+  EXPECT_EQ(+Declared(Main(), "o")->subr->operatorMark, 0);
   EXPECT_EQ(Output(), "");
 }
 
@@ -189,7 +189,7 @@ TEST_F(DeclarationsTest, OperatorDeclarationsAreNotFunctions) {
   ASSERT_EQ(Parse("operator +(a, b: byte); begin end;\nbegin end."), 0);
   ID *op = Declared(Main(), "+");
   ASSERT_NE(op, nullptr);
-  EXPECT_EQ(op->subr->result, nullptr);
+  EXPECT_EQ(+op->subr->result, nullptr);
   EXPECT_EQ(AsmNameText(op), "+_18");
 }
 
@@ -208,17 +208,17 @@ TEST_F(DeclarationsTest, ForwardPointersAreCompleted) {
                   "begin end."), 0);
   EXPECT_EQ(Output(), "?\?=pn\n");
   TypeDescr *pn = Declared(Main(), "pn")->type, *node = Declared(Main(), "node")->type;
-  EXPECT_EQ(pn->typeClass, kClassPointer);
-  ASSERT_NE(pn->base, nullptr);
-  EXPECT_EQ(pn->base->typeClass, kClassRecord);
-  EXPECT_EQ(pn->base->size, 4u);
-  EXPECT_EQ(pn->base->fields, node->fields);
-  EXPECT_EQ(node->fields->prev->type, pn);
+  EXPECT_EQ(+pn->typeClass, kClassPointer);
+  ASSERT_NE(+pn->base, nullptr);
+  EXPECT_EQ(+pn->base->typeClass, kClassRecord);
+  EXPECT_EQ(+pn->base->size, 4u);
+  EXPECT_EQ(+pn->base->fields, +node->fields);
+  EXPECT_EQ(+node->fields->prev->type, pn);
 }
 
 TEST_F(DeclarationsTest, PointerToKnownTypeNeedsNoPlaceholder) {
   ASSERT_EQ(Parse("type pw = ^word;\nbegin end."), 0);
-  EXPECT_EQ(Declared(Main(), "pw")->type->base, FindIDFrom(RootID(), "word")->type);
+  EXPECT_EQ(+Declared(Main(), "pw")->type->base, +FindIDFrom(RootID(), "word")->type);
   EXPECT_EQ(Output(), "");
 }
 
@@ -275,7 +275,7 @@ TEST_F(DeclarationsTest, UnitBodyBecomesMainBody) {
   EXPECT_EQ(AsmNameText(Main()), "_main");
   EXPECT_EQ(ListShape(Main()->subr->body), "assign(x,1)");
   EXPECT_EQ(Parse("unit u; interface implementation initialization finalization end."), 0);
-  EXPECT_EQ(Main()->subr->body, nullptr);
+  EXPECT_EQ(+Main()->subr->body, nullptr);
   EXPECT_EQ(Parse("unit u; end."), 0);
   EXPECT_EQ(Parse("unit u; var x: byte; end."), 1);
   EXPECT_EQ(Output(), "Error at main.pas(1,9): \"end\" expected, but \"var\" found\n"

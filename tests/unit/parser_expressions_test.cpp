@@ -48,17 +48,17 @@ TEST_F(ExpressionsTest, LiteralsAndPostfix) {
   EXPECT_EQ(ShapeOf("f(1, 2)"), "f(1,2)");
   Tokens("f()");
   Node *call = ParseExpression();
-  EXPECT_EQ(call->kind, kNodeName);
-  EXPECT_EQ(call->childCount, 0);
+  EXPECT_EQ(+call->kind, kNodeName);
+  EXPECT_EQ(+call->childCount, 0);
   EXPECT_EQ(CurrentToken, "<EOF>");
 }
 
 TEST_F(ExpressionsTest, ExpressionCarriesItsFirstPosition) {
   Tokens("  a + b");
   Node *n = ParseExpression();
-  EXPECT_EQ(n->position.column, 3);
-  EXPECT_EQ(n->position.line, 1);
-  EXPECT_EQ(Child(n, 1)->position.fileName, nullptr); // inner nodes have none
+  EXPECT_EQ(+n->position.column, 3);
+  EXPECT_EQ(+n->position.line, 1);
+  EXPECT_EQ(+Child(n, 1)->position.fileName, nullptr); // inner nodes have none
 }
 
 TEST_F(ExpressionsTest, CharacterCodeSkipsTwoTokens) {
@@ -94,7 +94,7 @@ TEST_F(ExpressionsTest, OperatorsWithoutNodeKind) {
 
 TEST_F(ExpressionsTest, TenArgumentsAndNoMore) {
   Tokens("f(1,2,3,4,5,6,7,8,9,10)");
-  EXPECT_EQ(ParseExpression()->childCount, 10);
+  EXPECT_EQ(+ParseExpression()->childCount, 10);
   Tokens("f(1,2,3,4,5,6,7,8,9,10,11)");
   EXPECT_EQ(Run([] { ParseExpression(); }), kStopLimit);
   EXPECT_EQ(Output(), "Error at main.pas(1,24): Too many parameters.\n"

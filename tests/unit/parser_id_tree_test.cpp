@@ -14,7 +14,7 @@ TEST_F(IdTreeTest, BuiltinTypesGetNumberedAssemblyNames) {
                    "shortstring_13 file_14 ");
   EXPECT_EQ(NameText(RootID()), "#ROOT#");
   EXPECT_EQ(AsmNameText(RootID()), "");
-  EXPECT_EQ(RootID()->type, nullptr);
+  EXPECT_EQ(+RootID()->type, nullptr);
 }
 
 TEST_F(IdTreeTest, AssemblyNameKeepsElevenCharactersAndAnAlias) {
@@ -37,10 +37,10 @@ TEST_F(IdTreeTest, AssemblyNameKeepsElevenCharactersAndAnAlias) {
 TEST_F(IdTreeTest, CreateIdCutsNameAndSetsDefaults) {
   ID *id = CreateID(kIdConst, std::string(31, 'a') + "b");
   EXPECT_EQ(NameText(id), std::string(30, 'a'));
-  EXPECT_EQ(id->kind, kIdConst);
-  EXPECT_EQ(id->used, 1);
-  EXPECT_EQ(id->implementsEarlier, 0);
-  EXPECT_EQ(id->parentFrameMark, 0);
+  EXPECT_EQ(+id->kind, kIdConst);
+  EXPECT_EQ(+id->used, 1);
+  EXPECT_EQ(+id->implementsEarlier, 0);
+  EXPECT_EQ(+id->parentFrameMark, 0);
   EXPECT_EQ(AsmNameText(id), "");
 }
 
@@ -137,27 +137,27 @@ TEST_F(IdTreeTest, PushFieldChainsThroughPrev) {
   PushField(head, a);
   PushField(head, b);
   EXPECT_EQ(head, b);
-  EXPECT_EQ(b->prev, a);
-  EXPECT_EQ(a->next, b);
-  EXPECT_EQ(a->prev, nullptr);
-  EXPECT_EQ(a->parent, nullptr); // fields stay out of the tree
+  EXPECT_EQ(+b->prev, a);
+  EXPECT_EQ(+a->next, b);
+  EXPECT_EQ(+a->prev, nullptr);
+  EXPECT_EQ(+a->parent, nullptr); // fields stay out of the tree
 }
 
 TEST_F(IdTreeTest, VarAndConstRecords) {
   InitBuiltinTypes();
   TypeDescr *byteType = RootID()->firstChild->type;
   ID *v = CreateVar("v", byteType, 12, kFlagsAbsolute);
-  EXPECT_EQ(v->kind, kIdVar);
-  EXPECT_EQ(v->type, byteType);
-  EXPECT_EQ(v->var->flags, 0x4400);
-  EXPECT_EQ(v->var->address, 12);
-  EXPECT_EQ(v->parent, nullptr);
+  EXPECT_EQ(+v->kind, kIdVar);
+  EXPECT_EQ(+v->type, byteType);
+  EXPECT_EQ(+v->var->flags, 0x4400);
+  EXPECT_EQ(+v->var->address, 12);
+  EXPECT_EQ(+v->parent, nullptr);
   HeapText value = NewHeapText("16");
   ID *c = AddConst(RootID(), "c", byteType, value);
-  EXPECT_EQ(c->kind, kIdConst);
-  EXPECT_EQ(c->var->flags, 0xC008);
-  EXPECT_EQ(c->var->value, value);
-  EXPECT_EQ(c->parent, RootID());
+  EXPECT_EQ(+c->kind, kIdConst);
+  EXPECT_EQ(+c->var->flags, 0xC008);
+  EXPECT_EQ(+c->var->value, value);
+  EXPECT_EQ(+c->parent, RootID());
   EXPECT_EQ(Output(), "");
 }
 
@@ -166,7 +166,7 @@ TEST_F(IdTreeTest, MissingTypesAreReportedAndStillCreated) {
   ID *v = CreateVar("v", nullptr, -1, 0);
   ID *c = AddConst(RootID(), "c", nullptr, nullptr);
   EXPECT_NE(v, nullptr);
-  EXPECT_EQ(c->parent, RootID());
+  EXPECT_EQ(+c->parent, RootID());
   EXPECT_EQ(Output(), "Error at main.pas(1,1): internal error: creating var with "
                       "TypeDescr=nil\nx\n^\n"
                       "Error at main.pas(1,1): [const] type=nil\nx\n^\n");
@@ -174,13 +174,13 @@ TEST_F(IdTreeTest, MissingTypesAreReportedAndStillCreated) {
 
 TEST_F(IdTreeTest, CreateTypeDescr) {
   TypeDescr *p = CreateTypeDescr(kClassPointer, 7, 1, 2, nullptr);
-  EXPECT_EQ(p->size, 2u);
-  EXPECT_EQ(p->low, 0);
-  EXPECT_EQ(p->high, 65535);
+  EXPECT_EQ(+p->size, 2u);
+  EXPECT_EQ(+p->low, 0);
+  EXPECT_EQ(+p->high, 65535);
   TypeDescr *t = CreateTypeDescr(kClassArray, 2147483647LL, -5, 5, p);
-  EXPECT_EQ(t->size, 2147483647u);
-  EXPECT_EQ(t->base, p);
-  EXPECT_EQ(t->fields, nullptr);
+  EXPECT_EQ(+t->size, 2147483647u);
+  EXPECT_EQ(+t->base, p);
+  EXPECT_EQ(+t->fields, nullptr);
   EXPECT_EQ(Run([] { CreateTypeDescr(kClassArray, 2147483648LL, 0, 0, nullptr); }),
             kStopLimit);
 }

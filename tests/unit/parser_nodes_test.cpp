@@ -9,19 +9,19 @@ TEST_F(NodesTest, TextKindsKeepTheirText) {
     EXPECT_EQ(NodeText(n), "t") << kind;
   }
   Node *empty = CreateNodeText(kNodeStringConst, 0, nullptr, nullptr, nullptr, "");
-  ASSERT_NE(empty->text, nullptr); // a short string even when empty
-  EXPECT_EQ(empty->text[0], 0);
+  ASSERT_NE(+empty->text, nullptr); // a short string even when empty
+  EXPECT_EQ(+empty->text[0], 0);
   EXPECT_EQ(Output(), "");
 }
 
 TEST_F(NodesTest, TextlessKindsShowAGivenText) {
   for (int32_t kind : {2, 3, 4, 8, 13, 14, 16, 17, 23, 24}) {
     Node *n = CreateNodeText(kind, 0, nullptr, nullptr, nullptr, "");
-    EXPECT_EQ(n->text, nullptr);
+    EXPECT_EQ(+n->text, nullptr);
   }
   Node *n = CreateNodeText(kNodeIf, 3, nullptr, nullptr, nullptr, "x");
-  EXPECT_EQ(n->text, nullptr);
-  EXPECT_EQ(n->childCount, 3);
+  EXPECT_EQ(+n->text, nullptr);
+  EXPECT_EQ(+n->childCount, 3);
   CreateNodeText(kNodeCaseBranch, 2, nullptr, nullptr, nullptr, "ignored");
   EXPECT_EQ(Output(), "!!!x\n");
 }
@@ -30,7 +30,7 @@ TEST_F(NodesTest, OtherKindsAreAnInternalError) {
   Tokens("  y");
   for (int32_t kind : {0, 10, 20, 22, 25, 41}) {
     Node *n = CreateNodeText(kind, 0, nullptr, nullptr, nullptr, "t");
-    EXPECT_EQ(n->text, nullptr);
+    EXPECT_EQ(+n->text, nullptr);
   }
   std::string one = "Error at main.pas(1,3): Internal error (20170422)\n  y\n  ^\n";
   EXPECT_EQ(Output(), one + one + one + one + one + one);
@@ -39,15 +39,15 @@ TEST_F(NodesTest, OtherKindsAreAnInternalError) {
 TEST_F(NodesTest, CreateNodeClearsEverything) {
   Node *c = CreateNode(kNodeIntConst, 0);
   Node *n = CreateNode(kNodeAssign, 2, c, c);
-  EXPECT_EQ(n->kind, kNodeAssign);
+  EXPECT_EQ(+n->kind, kNodeAssign);
   EXPECT_EQ(Child(n, 1), c);
   EXPECT_EQ(Child(n, 2), c);
   EXPECT_EQ(Child(n, 3), nullptr);
-  EXPECT_EQ(n->next, nullptr);
-  EXPECT_EQ(n->text, nullptr);
-  EXPECT_EQ(n->position.fileName, nullptr);
-  EXPECT_EQ(n->id, nullptr);
-  EXPECT_EQ(n->type, nullptr);
+  EXPECT_EQ(+n->next, nullptr);
+  EXPECT_EQ(+n->text, nullptr);
+  EXPECT_EQ(+n->position.fileName, nullptr);
+  EXPECT_EQ(+n->id, nullptr);
+  EXPECT_EQ(+n->type, nullptr);
   EXPECT_EQ(n->typeClass | n->size | n->isSigned | n->operandClass | n->isValue, 0);
 }
 
@@ -64,7 +64,7 @@ TEST_F(NodesTest, OperatorTable) {
 TEST_F(NodesTest, UnknownOperatorIsReportedAsKindZero) {
   Tokens("a << b");
   Node *n = CreateBinaryNode("<<", nullptr, nullptr);
-  EXPECT_EQ(n->kind, 0);
+  EXPECT_EQ(+n->kind, 0);
   EXPECT_EQ(NodeText(n), "<<");
   EXPECT_EQ(Output(), "Error at main.pas(1,1): unknown operator in "
                       "OperatorToNodetype(): <<\na << b\n^\n");
@@ -73,9 +73,9 @@ TEST_F(NodesTest, UnknownOperatorIsReportedAsKindZero) {
 TEST_F(NodesTest, BinaryNodesKeepTheOperatorAsWritten) {
   Node *slash = CreateBinaryNode("/", nullptr, nullptr);
   Node *div = CreateBinaryNode("div", nullptr, nullptr);
-  EXPECT_EQ(slash->kind, div->kind);
+  EXPECT_EQ(+slash->kind, +div->kind);
   EXPECT_EQ(NodeText(slash), "/");
-  EXPECT_EQ(slash->childCount, 2);
+  EXPECT_EQ(+slash->childCount, 2);
 }
 
 TEST_F(NodesTest, AppendNodeSplicesWholeLists) {
@@ -88,9 +88,9 @@ TEST_F(NodesTest, AppendNodeSplicesWholeLists) {
   AppendNode(inner, c);
   AppendNode(list, inner);
   AppendNode(list, d);
-  EXPECT_EQ(a->next, b);
-  EXPECT_EQ(b->next, c);
-  EXPECT_EQ(c->next, d);
+  EXPECT_EQ(+a->next, b);
+  EXPECT_EQ(+b->next, c);
+  EXPECT_EQ(+c->next, d);
 
   NodeListBuilder built;
   Node *e = CreateNode(kNodeName, 0), *f = CreateNode(kNodeName, 0);
@@ -99,7 +99,7 @@ TEST_F(NodesTest, AppendNodeSplicesWholeLists) {
   built.Append(e); // a list appended through its head
   built.Append(CreateNode(kNodeName, 0));
   EXPECT_EQ(built.head, e);
-  EXPECT_EQ(f->next, built.tail);
+  EXPECT_EQ(+f->next, built.tail);
 }
 
 TEST_F(NodesTest, CountNodes) {

@@ -28,7 +28,7 @@ TEST_F(StatementsTest, IfWhileRepeat) {
   EXPECT_EQ(ListOf("if c then x := 1 else x := 2"), "if(c,assign(x,1),assign(x,2))");
   Tokens("if c then x");
   Node *n = ParseStatement();
-  EXPECT_EQ(n->childCount, 3);
+  EXPECT_EQ(+n->childCount, 3);
   EXPECT_EQ(Child(n, 3), nullptr);
   EXPECT_EQ(ListOf("while c do begin end"), "while(c,nil)");
   EXPECT_EQ(ListOf("while a < 3 do begin a; b; end"), "while(lt(a,3),[a;b])");
@@ -49,7 +49,7 @@ TEST_F(StatementsTest, CaseWithRangeAndElse) {
   Tokens("case k of 1, 2: a; 3..5: b; else c; end");
   Node *n = ParseStatement();
   EXPECT_EQ(Shape(n), "case(k,[branch([1;2],a);branch(3,b)],c)");
-  EXPECT_EQ(Child(n, 1)->isValue, 1);
+  EXPECT_EQ(+Child(n, 1)->isValue, 1);
   EXPECT_EQ(Output(), "TODO range\n");
   EXPECT_EQ(ListOf("case k of end"), "case(k,nil,nil)");
   EXPECT_EQ(ListOf("case k of 1: ; end"), "case(k,branch(1,nil),nil)");
@@ -78,19 +78,19 @@ TEST_F(StatementsTest, UnterminatedAsmStops) {
 TEST_F(StatementsTest, CallsAndPositions) {
   Tokens("p(1)");
   Node *call = ParseStatement();
-  EXPECT_EQ(call->kind, kNodeName);
-  EXPECT_EQ(call->childCount, 1);
+  EXPECT_EQ(+call->kind, kNodeName);
+  EXPECT_EQ(+call->childCount, 1);
 
   Tokens("  x  := 1");
   Node *assign = ParseStatement();
-  EXPECT_EQ(assign->position.column, 6); // the ":=" token
-  EXPECT_EQ(Child(assign, 1)->position.column, 3);
+  EXPECT_EQ(+assign->position.column, 6); // the ":=" token
+  EXPECT_EQ(+Child(assign, 1)->position.column, 3);
 
   Tokens("\n  while c do x := 1");
   Node *loop = ParseStatement();
-  EXPECT_EQ(loop->position.line, 2);
-  EXPECT_EQ(loop->position.column, 3);
-  EXPECT_EQ(Child(loop, 2)->position.column, 16);
+  EXPECT_EQ(+loop->position.line, 2);
+  EXPECT_EQ(+loop->position.column, 3);
+  EXPECT_EQ(+Child(loop, 2)->position.column, 16);
 }
 
 TEST_F(StatementsTest, BlockDemandsBegin) {

@@ -33,11 +33,11 @@ TEST_F(TypesTest, BuiltinTable) {
   for (const Row &r : rows) {
     ID *id = Builtin(r.name);
     ASSERT_NE(id, nullptr) << r.name;
-    EXPECT_EQ(id->kind, kIdType);
-    EXPECT_EQ(id->type->typeClass, r.typeClass) << r.name;
-    EXPECT_EQ(id->type->size, r.size) << r.name;
-    EXPECT_EQ(id->type->low, r.low) << r.name;
-    EXPECT_EQ(id->type->high, r.high) << r.name;
+    EXPECT_EQ(+id->kind, kIdType);
+    EXPECT_EQ(+id->type->typeClass, r.typeClass) << r.name;
+    EXPECT_EQ(+id->type->size, r.size) << r.name;
+    EXPECT_EQ(+id->type->low, r.low) << r.name;
+    EXPECT_EQ(+id->type->high, r.high) << r.name;
   }
 }
 
@@ -58,13 +58,13 @@ TEST_F(TypesTest, SizeOfValueAndRange) {
 
 TEST_F(TypesTest, Subranges) {
   TypeDescr *t = TypeOf("0..300");
-  EXPECT_EQ(t->typeClass, kClassInteger);
-  EXPECT_EQ(t->size, 2u);
-  EXPECT_EQ(TypeOf("0..255")->size, 1u);
+  EXPECT_EQ(+t->typeClass, kClassInteger);
+  EXPECT_EQ(+t->size, 2u);
+  EXPECT_EQ(+TypeOf("0..255")->size, 1u);
   t = TypeOf("1..70000");
-  EXPECT_EQ(t->size, 4u);
-  EXPECT_EQ(t->low, 1);
-  EXPECT_EQ(t->high, 70000);
+  EXPECT_EQ(+t->size, 4u);
+  EXPECT_EQ(+t->low, 1);
+  EXPECT_EQ(+t->high, 70000);
 }
 
 TEST_F(TypesTest, NegativeLowerBoundIsNotSupported) {
@@ -75,53 +75,53 @@ TEST_F(TypesTest, NegativeLowerBoundIsNotSupported) {
 
 TEST_F(TypesTest, EnumerationAddsConstantsToTypeScope) {
   TypeDescr *t = TypeOf("(red, green, blue)");
-  EXPECT_EQ(t->low, 0);
-  EXPECT_EQ(t->high, 2);
-  EXPECT_EQ(t->size, 1u);
+  EXPECT_EQ(+t->low, 0);
+  EXPECT_EQ(+t->high, 2);
+  EXPECT_EQ(+t->size, 1u);
   ID *green = FindIDFrom(RootID(), "green");
   ASSERT_NE(green, nullptr);
-  EXPECT_EQ(green->kind, kIdConst);
-  EXPECT_EQ(green->type, t);
-  EXPECT_EQ(green->var->value, nullptr);
-  EXPECT_EQ(green->var->flags, 0xC008);
+  EXPECT_EQ(+green->kind, kIdConst);
+  EXPECT_EQ(+green->type, t);
+  EXPECT_EQ(+green->var->value, nullptr);
+  EXPECT_EQ(+green->var->flags, 0xC008);
   EXPECT_EQ(CurrentToken, "<EOF>");
 }
 
 TEST_F(TypesTest, Strings) {
   TypeDescr *t = TypeOf("string[20]");
-  EXPECT_EQ(t->typeClass, kClassString);
-  EXPECT_EQ(t->size, 21u);
-  EXPECT_EQ(t->high, 20);
+  EXPECT_EQ(+t->typeClass, kClassString);
+  EXPECT_EQ(+t->size, 21u);
+  EXPECT_EQ(+t->high, 20);
   t = TypeOf("string");
-  EXPECT_EQ(t->size, 251u);
-  EXPECT_EQ(t->high, 250);
-  EXPECT_EQ(TypeOf("shortstring")->size, 256u); // a name look-up
-  EXPECT_EQ(TypeOf("string[$ff]")->size, 256u);
+  EXPECT_EQ(+t->size, 251u);
+  EXPECT_EQ(+t->high, 250);
+  EXPECT_EQ(+TypeOf("shortstring")->size, 256u); // a name look-up
+  EXPECT_EQ(+TypeOf("string[$ff]")->size, 256u);
 }
 
 TEST_F(TypesTest, Arrays) {
   TypeDescr *t = TypeOf("array [1..10] of smallint");
-  EXPECT_EQ(t->typeClass, kClassArray);
-  EXPECT_EQ(t->size, 20u);
-  EXPECT_EQ(t->low, 1);
-  EXPECT_EQ(t->high, 10);
-  EXPECT_EQ(t->base, Builtin("smallint")->type);
+  EXPECT_EQ(+t->typeClass, kClassArray);
+  EXPECT_EQ(+t->size, 20u);
+  EXPECT_EQ(+t->low, 1);
+  EXPECT_EQ(+t->high, 10);
+  EXPECT_EQ(+t->base, +Builtin("smallint")->type);
 
   t = TypeOf("array [1..2, 0..9] of byte");
-  EXPECT_EQ(t->size, 20u);
-  ASSERT_EQ(t->base->typeClass, kClassArray);
-  EXPECT_EQ(t->base->size, 10u);
-  EXPECT_EQ(t->base->low, 0);
-  EXPECT_EQ(t->base->base, Builtin("byte")->type);
+  EXPECT_EQ(+t->size, 20u);
+  ASSERT_EQ(+t->base->typeClass, kClassArray);
+  EXPECT_EQ(+t->base->size, 10u);
+  EXPECT_EQ(+t->base->low, 0);
+  EXPECT_EQ(+t->base->base, +Builtin("byte")->type);
 
   t = TypeOf("array [boolean] of word");
-  EXPECT_EQ(t->low, 0);
-  EXPECT_EQ(t->high, 1);
-  EXPECT_EQ(t->size, 4u);
+  EXPECT_EQ(+t->low, 0);
+  EXPECT_EQ(+t->high, 1);
+  EXPECT_EQ(+t->size, 4u);
 
   t = TypeOf("packed array [0..3] of char");
-  EXPECT_EQ(t->size, 4u);
-  EXPECT_EQ(t->base, Builtin("char")->type);
+  EXPECT_EQ(+t->size, 4u);
+  EXPECT_EQ(+t->base, +Builtin("char")->type);
 }
 
 TEST_F(TypesTest, ArrayLimits) {
@@ -134,8 +134,8 @@ TEST_F(TypesTest, ArrayLimits) {
   EXPECT_EQ(Run([&] { TypeOf("array [0..1000000, 0..10000] of byte"); }), kStopLimit);
   EXPECT_EQ(Output(), "Runtime error 201: array size outside 0..4294967295 bytes\n");
   EXPECT_EQ(Run([&] { TypeOf("array [5..1] of byte"); }), kStopLimit);
-  EXPECT_EQ(TypeOf("array [0..65535, 0..65534] of byte")->size, 4294901760u);
-  EXPECT_EQ(TypeOf("array [1..0] of word")->size, 0u);
+  EXPECT_EQ(+TypeOf("array [0..65535, 0..65534] of byte")->size, 4294901760u);
+  EXPECT_EQ(+TypeOf("array [1..0] of word")->size, 0u);
 }
 
 TEST_F(TypesTest, ArrayWithoutIndexListStops) {
@@ -146,20 +146,20 @@ TEST_F(TypesTest, ArrayWithoutIndexListStops) {
 
 TEST_F(TypesTest, RecordFieldsAndOffsets) {
   TypeDescr *t = TypeOf("record a: byte; b: smallint; c: longint; end");
-  EXPECT_EQ(t->typeClass, kClassRecord);
-  EXPECT_EQ(t->size, 7u);
+  EXPECT_EQ(+t->typeClass, kClassRecord);
+  EXPECT_EQ(+t->size, 7u);
   std::string fields;
   for (ID *f = t->fields; f; f = f->prev)
     fields += NameText(f) + "@" + std::to_string(f->var->address) + " ";
   EXPECT_EQ(fields, "c@3 b@1 a@0 ");
-  EXPECT_EQ(t->fields->kind, kIdVar);
-  EXPECT_EQ(t->fields->var->flags, 0);
-  EXPECT_EQ(t->fields->parent, nullptr);
+  EXPECT_EQ(+t->fields->kind, kIdVar);
+  EXPECT_EQ(+t->fields->var->flags, 0);
+  EXPECT_EQ(+t->fields->parent, nullptr);
 
   t = TypeOf("object x, y: word; end");
-  EXPECT_EQ(t->size, 4u);
+  EXPECT_EQ(+t->size, 4u);
   EXPECT_EQ(NameText(t->fields), "y");
-  EXPECT_EQ(TypeOf("packed record z: char; end")->size, 1u);
+  EXPECT_EQ(+TypeOf("packed record z: char; end")->size, 1u);
 }
 
 TEST_F(TypesTest, RecordLimits) {
@@ -171,19 +171,19 @@ TEST_F(TypesTest, RecordLimits) {
 
 TEST_F(TypesTest, PointersFilesAndProcedures) {
   TypeDescr *t = TypeOf("^word");
-  EXPECT_EQ(t->typeClass, kClassPointer);
-  EXPECT_EQ(t->size, 2u);
-  EXPECT_EQ(t->high, 65535);
-  EXPECT_EQ(t->base, Builtin("word")->type);
+  EXPECT_EQ(+t->typeClass, kClassPointer);
+  EXPECT_EQ(+t->size, 2u);
+  EXPECT_EQ(+t->high, 65535);
+  EXPECT_EQ(+t->base, +Builtin("word")->type);
 
   t = TypeOf("file of char");
-  EXPECT_EQ(t->typeClass, kClassFile);
-  EXPECT_EQ(t->size, 0u);
-  EXPECT_EQ(t->base, Builtin("char")->type);
-  EXPECT_EQ(TypeOf("file")->base, nullptr);
+  EXPECT_EQ(+t->typeClass, kClassFile);
+  EXPECT_EQ(+t->size, 0u);
+  EXPECT_EQ(+t->base, +Builtin("char")->type);
+  EXPECT_EQ(+TypeOf("file")->base, nullptr);
 
   t = TypeOf("procedure(a: byte; b: word) x");
-  EXPECT_EQ(t->typeClass, kClassProcedure);
+  EXPECT_EQ(+t->typeClass, kClassProcedure);
   EXPECT_EQ(CurrentToken, "x");
 }
 
@@ -195,8 +195,8 @@ TEST_F(TypesTest, UnterminatedProcedureTypeStops) {
 TEST_F(TypesTest, PointerToUnknownTypeWaitsAndExpectsSemicolon) {
   in_.str("\n");
   TypeDescr *t = TypeOf("^thing; x");
-  EXPECT_EQ(t->typeClass, kClassPointer);
-  EXPECT_EQ(t->base, nullptr);
+  EXPECT_EQ(+t->typeClass, kClassPointer);
+  EXPECT_EQ(+t->base, nullptr);
   EXPECT_EQ(CurrentToken, "x");
   EXPECT_TRUE(TypeWasMissing());
   EXPECT_EQ(Output(), "Error at main.pas(1,7): Type \"thing\" not found.\n^thing; x\n      ^\n"
@@ -211,7 +211,7 @@ TEST_F(TypesTest, TypeNamesResolveInTheTypeScope) {
   ID *v = AddVar(scope, "v", FindIDFrom(RootID(), "word")->type, -1, 0);
   gCurrentScope = RootID();
   gTypeScope = scope;
-  EXPECT_EQ(ParseType(), v->type); // a variable's name stands for its type
+  EXPECT_EQ(ParseType(), +v->type); // a variable's name stands for its type
   EXPECT_FALSE(TypeWasMissing());
 }
 
@@ -227,7 +227,7 @@ TEST_F(TypesTest, MissingTypesAreReported) {
   Tokens("");
   gCurrentScope = RootID();
   EXPECT_EQ(FindType("nothing"), nullptr);
-  EXPECT_EQ(FindType("char"), FindIDFrom(RootID(), "char")->type);
+  EXPECT_EQ(FindType("char"), +FindIDFrom(RootID(), "char")->type);
   EXPECT_EQ(Output(), "Error at <unknown>: Type \"nothing\" not found.\n");
 }
 
