@@ -6,6 +6,7 @@
 #include "lexer/lexer.h"
 #include "parser/parser.h"
 #include "semantic/semantic.h"
+#include "translator/uasm.h"
 
 std::string gFirstArgument;
 
@@ -18,6 +19,7 @@ static void WriteBanner(const char *what) {
 void ResetCompilerState() {
   ResetLexer();
   ResetSemantic();
+  ResetTranslator();
 }
 
 static void RunPhases(const Text &mainFileName) {
@@ -31,6 +33,8 @@ static void RunPhases(const Text &mainFileName) {
   PrintSyntaxStatistics();
   SmartLink();
   NumberParentFrames(RootID());
+  UasmOp *uasmOps = Translate(); // kept for the code generator
+  LayoutFrames(uasmOps);
   // ---- end of phase list ----
 }
 
