@@ -123,12 +123,15 @@ Node *CastTo(Node *n, TypeDescr *t) {
   return cast;
 }
 
+// A call bound a second time (write arguments are evaluated again) may find
+// its argument inside the cast the first binding made; the value mark then
+// belongs to the node inside, as it did the first time.
 static void BindArguments(Node *n, const SubrRec *s) {
   for (int i = 1; i <= n->childCount && i <= s->paramCount; i++) {
     Node *arg = Child(n, i);
     switch (s->paramModes[i - 1]) {
     case kModeValue:
-      SetIsValue(arg);
+      SetIsValue(IsMadeCast(arg) ? Child(arg, 1) : arg);
       SetChild(n, i, CastTo(arg, s->paramTypes[i - 1]));
       break;
     case kModeVar:

@@ -23,6 +23,8 @@ bool HasOperands(const Node *n, int count) {
   return true;
 }
 
+bool IsMadeCast(const Node *n) { return n->kind == kNodeTypeCast && !n->text; }
+
 static int ChildCount(const Node *n) {
   return n->childCount < kMaxChildren ? n->childCount : kMaxChildren;
 }
@@ -180,14 +182,15 @@ static void EvaluateFor(Node *n) {
   }
 }
 
-// A cast made by CastTo has no text and already carries its type; only a
-// cast written in the source names its type.
+// A cast made by CastTo has no text and is complete as made; only a cast
+// written in the source names its type.  (Write arguments are evaluated a
+// second time, and with them the casts their calls made.)
 static void EvaluateTypeCast(Node *n) {
+  if (IsMadeCast(n))
+    return;
   SetIsValue(n);
   if (HasOperands(n, 1))
     SetIsValue(Child(n, 1));
-  if (!n->text)
-    return;
   Text name = NodeText(n);
   ID *t = FindID(name);
   if (!t)

@@ -35,6 +35,8 @@ void ReportAtNode(const Node *n, const Text &message);
 bool HasOperands(const Node *n, int count);
 // Marks a node as needed by its value (nil-safe).
 void SetIsValue(Node *n);
+// A type-cast node that CastTo made (it has no text, a written one has).
+bool IsMadeCast(const Node *n);
 
 // ---- Calls (calls.cpp) ------------------------------------------------------------
 

@@ -13,7 +13,8 @@ const char *kRuntime =
     "procedure str_assign(var d: string; const s: string); begin end;\n"
     "function str_add(const a, b: string): string; begin end;\n"
     "function str_cmp(const a, b: string; code: byte): boolean; begin end;\n"
-    "function f(a: byte): byte; begin end;\n";
+    "function f(a: byte): byte; begin end;\n"
+    "function g(const a: word): longint; begin end;\n";
 
 class RewriteTest : public SemanticTest {
 protected:
@@ -62,6 +63,12 @@ TEST_F(RewriteTest, WriteArgumentsAreEvaluatedAgain) {
   // again must neither look up a type nor report one.
   EXPECT_EQ(Program("write(f(l));"), "(7) (11 __write (12 (11 f (12 (18 l)))))");
   EXPECT_EQ(Output().find("Error"), std::string::npos);
+  Node *cast = Child(Child(Child(Statement(2), 1), 1), 1);
+  EXPECT_EQ(Fields(cast), "1/1/0/0/0");
+  EXPECT_EQ(Get(Child(cast, 1)->isValue), 1); // a value parameter wants the value
+  // A "const" parameter takes the address, the second time as the first.
+  EXPECT_EQ(Program("write(g(y));"), "(7) (11 __write (11 g (12 (18 y))))");
+  EXPECT_EQ(Get(Child(Child(Child(Statement(2), 1), 1), 1)->isValue), 0);
 }
 
 TEST_F(RewriteTest, NewAsksForAFixedSize) {
