@@ -7,6 +7,7 @@
 #include "parser/parser.h"
 #include "semantic/semantic.h"
 #include "translator/uasm.h"
+#include "codegen_z80/codegen.h"
 
 std::string gFirstArgument;
 
@@ -20,6 +21,7 @@ void ResetCompilerState() {
   ResetLexer();
   ResetSemantic();
   ResetTranslator();
+  ResetCodeGenerator();
 }
 
 static void RunPhases(const Text &mainFileName) {
@@ -35,6 +37,7 @@ static void RunPhases(const Text &mainFileName) {
   NumberParentFrames(RootID());
   UasmOp *uasmOps = Translate(); // kept for the code generator
   LayoutFrames(uasmOps);
+  CG_Run(gAsmLineList, uasmOps);
   // ---- end of phase list ----
 }
 
