@@ -96,6 +96,27 @@ static void TranslateRepeat(Node *n) {
   EmitText(uasmop_jumpfalse, l, 0);
 }
 
+// A one-character string constant where a char is wanted (a case label, a
+// bound of a for loop over a char) stands for its character code.
+static bool IsCharLiteral(const Node *n) {
+  return n && n->kind == kNodeStringConst && NodeText(n).size() == 1;
+}
+
+static void LoadCharLiteral(const Node *n) {
+  auto code = static_cast<unsigned char>(NodeText(n)[0]);
+  EmitText(uasmop_load, DecimalText(code), 1);
+}
+
+// A for-loop bound is a one-node list.
+static void TranslateForBound(Node *bound) {
+  if (IsCharLiteral(bound)) {
+    EmitSrcLine(bound);
+    LoadCharLiteral(bound);
+    return;
+  }
+  TranslateStatements(bound);
+}
+
 // A load of the control variable carries its signedness, so that the
 // comparisons with the end value are signed for a signed variable.
 static void LoadControlVariable(ID *v, int32_t size) {
@@ -111,9 +132,9 @@ static void TranslateFor(Node *n) {
   Text l = NewLabel();
   ID *v = n->id;
   int32_t s = v && v->type ? int32_t(v->type->size) : 0;
-  TranslateStatements(Child(n, 1));
+  TranslateForBound(Child(n, 1));
   EmitIdent(uasmop_store, v, s);
-  TranslateStatements(Child(n, 2));
+  TranslateForBound(Child(n, 2));
   ID *t = SaveTempFor(s, v && v->type && v->type->low < 0);
   LoadControlVariable(v, s);
   EmitIdent(up ? uasmop_cmple : uasmop_cmpge, t, s);
@@ -132,12 +153,10 @@ static void TranslateFor(Node *n) {
   DefineLabel(l + "end");
 }
 
-// A one-character string label stands for its character, so that a case
-// over a char can be written with quoted labels.  Returns the label's size.
+// Returns the size of the value the label left in the accumulator.
 static int32_t TranslateCaseLabel(Node *label) {
-  if (label->kind == kNodeStringConst && NodeText(label).size() == 1) {
-    auto code = static_cast<unsigned char>(NodeText(label)[0]);
-    EmitText(uasmop_load, DecimalText(code), 1);
+  if (IsCharLiteral(label)) {
+    LoadCharLiteral(label);
     return 1;
   }
   TranslateExpr(label);

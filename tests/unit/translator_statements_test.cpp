@@ -163,6 +163,15 @@ TEST_F(TranslatorTest, ForDowntoOverASignedVariableComparesSigned) {
   EXPECT_LT(VarOf("t", "tmpvar1")->type->low, 0);
 }
 
+TEST_F(TranslatorTest, ForOverACharTakesQuotedBoundsAsCharacters) {
+  ASSERT_EQ(Compile(Program("for c := 'a' to 'e' do w := 0;", "var c: char;\n")), 0);
+  EXPECT_EQ(Body("t").find("uasmop_load 1 \"97\"\n"
+                           "uasmop_store 1 c\n"
+                           "uasmop_load 1 \"101\"\n"
+                           "uasmop_store 1 tmpvar1\n"),
+            0u);
+}
+
 TEST_F(TranslatorTest, CaseComparesEveryLabelWithTheSavedSelector) {
   ASSERT_EQ(Compile(Program("case i of\n"
                             "  1, 2: j := 1;\n"
