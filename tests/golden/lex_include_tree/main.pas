@@ -1,5 +1,5 @@
 program tree;
 {$i a.inc} {$i b.inc}
-begin
 	{$i b.inc}
+begin
 end.

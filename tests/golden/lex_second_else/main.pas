@@ -1,7 +1,10 @@
+program p;
 {$ifdef A}
-a
+var a: byte;
 {$else}
-b
+var b: byte;
 {$else}
-c
+var c: byte;
 {$endif}
+begin
+end.

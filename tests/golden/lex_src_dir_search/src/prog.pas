@@ -1,1 +1,3 @@
+program p;
 {$i x.inc}
+begin end.
