@@ -26,6 +26,19 @@
 ;   "_<digits>", the shape of the compiler's own labels.
 
 ; ======================================================================
+; Boolean constants
+; ======================================================================
+; The language has no boolean literals; rtl/system.inc declares false and
+; true as absolute boolean variables on these two bytes.  They must stay the
+; first bytes of the library, which the program's opening lines (3 bytes of
+; ld sp and 3 of jp from 08000h) place at 08006h and 08007h.
+
+__false:
+   defb 0
+__true:
+   defb 1
+
+; ======================================================================
 ; Working registers
 ; ======================================================================
 
@@ -242,6 +255,31 @@ __popb:
    pop hl
    ld (__reg32b+2),hl
    ex de,hl
+   jp (hl)
+
+; __copyblock: copy a block of bytes (whole records and arrays)
+; enter : three argument slots, pushed in this order: the source address,
+;         the destination address, the byte count (low words used)
+; exit  : the bytes copied front to back; the three slots removed
+; uses  : af, bc, de, hl
+; cost  : 21 a byte + 122 T-states (100 for no bytes), 20 bytes
+__copyblock:
+   pop hl
+   pop bc
+   pop de
+   pop de
+   inc sp
+   inc sp
+   ; the return address takes the place of the source's low word
+   ex (sp),hl
+   ld a,b
+   or c
+   jr z,__copyblock_done
+   ldir
+__copyblock_done:
+   pop hl
+   inc sp
+   inc sp
    jp (hl)
 
 ; ======================================================================
@@ -1406,6 +1444,159 @@ __putdec_s32:
    ex de,hl
    pop hl
    jr __putdec_dehl
+
+; __putbool: write a boolean as TRUE or FALSE
+; enter : a = boolean (0 is FALSE, anything else TRUE)
+; exit  : -
+; uses  : af, b, hl
+; cost  : 349 T-states for TRUE, 413 for FALSE, 12 bytes (+ __putstr)
+__putbool:
+   or a
+   ld hl,__text_false
+   jr z,$+5
+   ld hl,__text_true
+   jp __putstr
+__text_true:
+   defb 4,84,82,85,69
+__text_false:
+   defb 5,70,65,76,83,69
+
+; ======================================================================
+; Short strings
+; ======================================================================
+; A short string is a length byte followed by that many characters (at
+; most 255).  The routines do not know how much room a destination has:
+; the caller sees to it that the result fits.
+
+; __str_copy: copy the short string at hl to de
+; enter : hl = source, de = destination
+; exit  : the length byte and the characters copied (de may equal hl)
+; uses  : f, bc, de, hl
+; cost  : 21 a character + 50 T-states, 8 bytes
+__str_copy:
+   ld c,(hl)
+   ld b,0
+   inc bc
+   ldir
+   ret
+
+; __str_append: append the short string at hl to the one at de, keeping
+; at most 255 characters
+; enter : hl = string to append, de = destination string
+; exit  : destination extended
+; uses  : af, bc, de, hl
+; cost  : 21 a character + about 120 T-states, 29 bytes
+__str_append:
+   ld a,(de)
+   ld b,a
+   cpl
+   cp (hl)
+   jr c,__stra_count
+   ld a,(hl)
+__stra_count:
+   ; a = characters to copy: the source's length or the room left
+   or a
+   ret z
+   ld c,a
+   add a,b
+   ld (de),a
+   push hl
+   ex de,hl
+   ld e,b
+   ld d,0
+   add hl,de
+   inc hl
+   ex de,hl
+   pop hl
+   inc hl
+   ld b,0
+   ldir
+   ret
+
+; __str_addchar: append one character to the short string at de, unless it
+; already holds 255
+; enter : de = destination string, a = character
+; exit  : destination extended
+; uses  : af, c, de, hl
+; cost  : 78 T-states, 13 bytes
+__str_addchar:
+   ld c,a
+   ld a,(de)
+   inc a
+   ret z
+   ld (de),a
+   ex de,hl
+   ld e,a
+   ld d,0
+   add hl,de
+   ld (hl),c
+   ret
+
+; __str_first: the first character of the short string at hl
+; enter : hl = string
+; exit  : a = its first character, 0 for the empty string
+; uses  : af, hl
+; cost  : 28-43 T-states, 6 bytes
+__str_first:
+   ld a,(hl)
+   or a
+   ret z
+   inc hl
+   ld a,(hl)
+   ret
+
+; __str_test: compare two short strings and test one relation
+; enter : hl = left string, de = right string, c = relation code:
+;         1 <, 2 =, 3 <=, 4 >, 5 <>, 6 >=
+; exit  : a = 1 when "left relation right" holds, else 0
+; uses  : af, bc, de, hl
+; cost  : 52 a common character + about 140 T-states, 45 bytes
+; Strings compare character by character; when one is a prefix of the
+; other the shorter is the smaller.  The code is a bit mask of the
+; outcomes it accepts (1 less, 2 equal, 4 greater), so the outcome's bit
+; and the code give the answer.
+__str_test:
+   push bc
+   ld a,(de)
+   ld c,a
+   ld b,(hl)
+   push bc
+   ld a,b
+   cp c
+   jr c,$+3
+   ld a,c
+   ; a = the shorter length
+   or a
+   jr z,__strt_lengths
+   ld b,a
+__strt_loop:
+   inc hl
+   inc de
+   ld a,(de)
+   ld c,a
+   ld a,(hl)
+   cp c
+   jr nz,__strt_differ
+   djnz __strt_loop
+__strt_lengths:
+   pop bc
+   ld a,b
+   cp c
+   jr __strt_outcome
+__strt_differ:
+   pop bc
+__strt_outcome:
+   ld a,1
+   jr c,__strt_mask
+   ld a,2
+   jr z,__strt_mask
+   ld a,4
+__strt_mask:
+   pop bc
+   and c
+   ret z
+   ld a,1
+   ret
 
 ; ======================================================================
 ; Heap

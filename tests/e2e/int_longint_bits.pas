@@ -1,0 +1,42 @@
+program int_longint_bits;
+{$i system.inc}
+var a, b, c, r: longint;
+  n: byte;
+begin
+  a := -2000000000;
+  b := 70001;
+  c := -13;
+  n := 2;
+  r := a and b;
+  writeln('a and b=', r);
+  r := a or b;
+  writeln('a or b=', r);
+  r := a xor b;
+  writeln('a xor b=', r);
+  r := not a;
+  writeln('not a=', r);
+  r := not b;
+  writeln('not b=', r);
+  r := a and 15;
+  writeln('a and 15=', r);
+  r := a or 1;
+  writeln('a or 1=', r);
+  r := a xor 255;
+  writeln('a xor 255=', r);
+  r := b shl 3;
+  writeln('b shl 3=', r);
+  r := a shl 1;
+  writeln('a shl 1=', r);
+  r := a shr 3;
+  writeln('a shr 3=', r);
+  r := b shr 1;
+  writeln('b shr 1=', r);
+  r := c shl 2;
+  writeln('c shl 2=', r);
+  r := b shl 0;
+  writeln('b shl 0=', r);
+  r := b shl n;
+  writeln('b shl n=', r);
+  r := a shr n;
+  writeln('a shr n=', r);
+end.

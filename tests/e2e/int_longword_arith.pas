@@ -1,0 +1,48 @@
+program int_longword_arith;
+{$i system.inc}
+var a, b, c, r: longword;
+begin
+  a := 3000000000;
+  b := 70000;
+  c := 13;
+  r := a + b;
+  writeln('a+b=', r);
+  r := b + a;
+  writeln('b+a=', r);
+  r := a - b;
+  writeln('a-b=', r);
+  r := b - a;
+  writeln('b-a=', r);
+  r := a * b;
+  writeln('a*b=', r);
+  r := a * c;
+  writeln('a*c=', r);
+  r := a div b;
+  writeln('a div b=', r);
+  r := a mod b;
+  writeln('a mod b=', r);
+  r := a div c;
+  writeln('a div c=', r);
+  r := a mod c;
+  writeln('a mod c=', r);
+  r := -a;
+  writeln('-a=', r);
+  r := -b;
+  writeln('-b=', r);
+  r := a + 1;
+  writeln('a+1=', r);
+  r := a - 1;
+  writeln('a-1=', r);
+  r := b * 2;
+  writeln('b*2=', r);
+  r := a div 10;
+  writeln('a div 10=', r);
+  r := a mod 10;
+  writeln('a mod 10=', r);
+  r := c * c;
+  writeln('c*c=', r);
+  r := a;
+  r := r + b;
+  r := r - c;
+  writeln('chain=', r);
+end.

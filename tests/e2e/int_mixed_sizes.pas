@@ -1,0 +1,46 @@
+program int_mixed_sizes;
+{$i system.inc}
+var b: byte;
+  w: word;
+  lw: longword;
+  si: shortint;
+  sm: smallint;
+  li: longint;
+begin
+  b := 250;
+  w := 1000;
+  lw := 100000;
+  si := -5;
+  sm := -2000;
+  li := -300000;
+  w := b;
+  writeln(w);
+  w := w + b;
+  writeln(w);
+  lw := lw + w;
+  writeln(lw);
+  li := li + sm;
+  writeln(li);
+  li := li + si;
+  writeln(li);
+  sm := si;
+  writeln(sm);
+  li := sm;
+  writeln(li);
+  li := b;
+  writeln(li);
+  lw := b * w;
+  writeln(lw);
+  li := si * sm;
+  writeln(li);
+  li := b - w;
+  writeln(li);
+  b := w;
+  writeln(b);
+  sm := li;
+  writeln(sm);
+  si := sm;
+  writeln(si);
+  w := lw;
+  writeln(w);
+end.

@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""End-to-end test: compile a program, assemble it, run it on the Z80.
+
+    run_e2e.py TARNWICK Z80RUN CASE.pas...
+
+For each case, in a scratch directory laid out like the project root (a
+copy of system_z80lib.asm and of rtl/, so {$i system.inc} is found through
+the include search):
+
+  1. tarnwick CASE.pas must end with status 0, write CASE.asm, and report no
+     problem on its console (no "Error", no "error", no "TODO");
+  2. tools/asm_run.sh assembles it with GNU as for Z80 and runs it in z80run
+     under a T-state limit; the run must end with status 0;
+  3. what the program writes must equal the expected output byte for byte.
+
+The expected output is CASE.expected next to the case.  A program of
+examples/ has none: its header comment holds it instead, as the lines after
+a line "Output:" up to the closing brace, indented by four spaces; each
+becomes one line ended by CR LF.
+
+Exit status 0 when every case passes, else 1.  Set E2E_KEEP=DIR to keep the
+scratch files of the cases in DIR.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+LIBRARY = os.path.join(ROOT, "system_z80lib.asm")
+RTL = os.path.join(ROOT, "rtl")
+ASM_RUN = os.path.join(ROOT, "tools", "asm_run.sh")
+TSTATE_LIMIT = "200000000"
+COMPILER_PROBLEMS = re.compile(r"Error|error|TODO|not found")
+
+
+class CaseFailure(Exception):
+    pass
+
+
+def expected_output(case):
+    expected_file = case[:-4] + ".expected"
+    if os.path.exists(expected_file):
+        with open(expected_file, "rb") as f:
+            return f.read()
+    lines = open(case).read().split("\n")
+    for i, line in enumerate(lines):
+        if line.strip() == "Output:":
+            out = []
+            for text in lines[i + 1:]:
+                if text.strip() == "}":
+                    return "".join(t[4:] + "\r\n" for t in out).encode()
+                out.append(text)
+    raise CaseFailure("no %s and no Output: block in the header" % os.path.basename(expected_file))
+
+
+def compile_case(tarnwick, case, work):
+    name = os.path.basename(case)
+    shutil.copy(case, os.path.join(work, name))
+    shutil.copy(LIBRARY, work)
+    shutil.copytree(RTL, os.path.join(work, "rtl"))
+    run = subprocess.run([tarnwick, name], cwd=work, stdin=subprocess.DEVNULL,
+                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=120)
+    console = run.stdout.decode(errors="replace")
+    if run.returncode != 0:
+        raise CaseFailure("the compiler ended with status %d:\n%s" % (run.returncode, console))
+    problems = [line for line in console.split("\n") if COMPILER_PROBLEMS.search(line)]
+    if problems:
+        raise CaseFailure("the compiler reported problems:\n" + "\n".join(problems[:20]))
+    asm = os.path.join(work, name[:-4] + ".asm")
+    if not os.path.exists(asm):
+        raise CaseFailure("the compiler wrote no %s" % os.path.basename(asm))
+    return asm
+
+
+def run_program(z80run, asm):
+    env = dict(os.environ, Z80RUN=z80run)
+    run = subprocess.run(["sh", ASM_RUN, "--limit", TSTATE_LIMIT, asm], env=env,
+                         stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE, timeout=300)
+    if run.returncode != 0:
+        raise CaseFailure("assembling or running failed with status %d:\n%s\noutput so far: %r"
+                          % (run.returncode, run.stderr.decode(errors="replace"), run.stdout))
+    return run.stdout
+
+
+def show_difference(want, got):
+    want_lines = want.split(b"\r\n")
+    got_lines = got.split(b"\r\n")
+    for i in range(max(len(want_lines), len(got_lines))):
+        w = want_lines[i] if i < len(want_lines) else None
+        g = got_lines[i] if i < len(got_lines) else None
+        if w != g:
+            return ("output differs from line %d on:\n  expected: %r\n  actual:   %r\n"
+                    "whole output:\n%s" % (i + 1, w, g, got.decode(errors="replace")))
+    return "output differs"
+
+
+def check_case(tarnwick, z80run, case):
+    want = expected_output(case)
+    keep = os.environ.get("E2E_KEEP")
+    if keep:
+        work = os.path.join(keep, os.path.basename(case)[:-4])
+        shutil.rmtree(work, ignore_errors=True)
+        os.makedirs(work)
+        got = run_program(z80run, compile_case(tarnwick, case, work))
+    else:
+        with tempfile.TemporaryDirectory(prefix="e2e_") as work:
+            got = run_program(z80run, compile_case(tarnwick, case, work))
+    if got != want:
+        raise CaseFailure(show_difference(want, got))
+
+
+def main(argv):
+    if len(argv) < 3:
+        print(__doc__)
+        return 2
+    tarnwick, z80run = os.path.abspath(argv[0]), os.path.abspath(argv[1])
+    failed = 0
+    for case in argv[2:]:
+        name = os.path.basename(case)[:-4]
+        try:
+            check_case(tarnwick, z80run, case)
+            print("ok      " + name)
+        except (CaseFailure, subprocess.TimeoutExpired) as failure:
+            failed += 1
+            print("FAILED  %s: %s" % (name, failure))
+    if len(argv) > 3:
+        print("%d of %d cases passed" % (len(argv) - 2 - failed, len(argv) - 2))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
