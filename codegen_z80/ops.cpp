@@ -271,6 +271,25 @@ static void Compare(CG_State &st, const UasmOp *op) {
   CG_Emit(st, "xor", "a", "");
 }
 
+// A cast leaves the value where it is, except that a cast to fewer bytes
+// than its place holds moves the kept low part into a or hl, so that no
+// later widening sees the dropped bytes.
+static void TypeCast(CG_State &st, UasmOp *op) {
+  CG_Emit(st, ";# typecast", "", "");
+  int32_t place = CG_PrevPlace(op);
+  if (op->size == 1 && place == kPlaceHL) {
+    CG_Emit(st, "ld", "a", "l");
+    place = kPlaceA;
+  } else if (op->size == 1 && place == kPlaceReg32a) {
+    CG_Emit(st, "ld", "a", "(__reg32a)");
+    place = kPlaceA;
+  } else if (op->size == 2 && place == kPlaceReg32a) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+    place = kPlaceHL;
+  }
+  op->resultPlace = place;
+}
+
 static void ReportInvalidOp() {
   Con() << "Error in CG, op: \n";
   WaitForEnter();
@@ -353,10 +372,7 @@ void CG_Op(CG_State &st, UasmOp *op) {
     Negate(st, op);
     op->resultPlace = kPlaceReg32a;
     break;
-  case uasmop_typecast:
-    CG_Emit(st, ";# typecast", "", "");
-    op->resultPlace = CG_PrevPlace(op);
-    break;
+  case uasmop_typecast: TypeCast(st, op); break;
   case uasmop_div:
     Divide(st, op, "div");
     op->resultPlace = kPlaceReg32a;

@@ -21,6 +21,7 @@ import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LIBRARY = os.path.join(ROOT, "system_z80lib.asm")
+RTL = os.path.join(ROOT, "rtl")  # the dialect-side run-time, found as rtl/ by the include search
 EXPECTED = {"expected_stdout", "expected_status", "expected.asm", "expected_run", "args",
             "stdin", "system_z80lib.asm"}
 RUN_LIMIT = "200000000"  # T-states; a generated program that loops stops here
@@ -54,7 +55,8 @@ def link(obj, work):
 
 
 def compile_with_library(tarnwick, source_dir, args, stdin, work):
-    """Copies the sources, puts the real library beside them and compiles."""
+    """Copies the sources, puts the real library (and rtl/) beside them and
+    compiles."""
     for entry in os.listdir(source_dir):
         if entry in EXPECTED:
             continue
@@ -64,6 +66,8 @@ def compile_with_library(tarnwick, source_dir, args, stdin, work):
         else:
             shutil.copy(src, work)
     shutil.copy(LIBRARY, work)
+    if os.path.isdir(RTL) and not os.path.exists(os.path.join(work, "rtl")):
+        shutil.copytree(RTL, os.path.join(work, "rtl"))
     run = subprocess.run([tarnwick] + args, cwd=work, input=stdin, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, timeout=60)
     asm = os.path.join(work, args[0][:-4] + ".asm")

@@ -309,11 +309,32 @@ TEST_F(CodegenOpsTest, NotAndNegateFirstBringTheValueIntoReg32a) {
   EXPECT_EQ(neg->resultPlace, 1);
 }
 
-TEST_F(CodegenOpsTest, TypecastOnlyCommentsAndKeepsThePlace) {
+TEST_F(CodegenOpsTest, WideningTypecastOnlyCommentsAndKeepsThePlace) {
   Before(12, 2);
   UasmOp *cast = Op(uasmop_typecast, 4);
   EXPECT_EQ(General(cast), Lines({"   ;# typecast"}));
   EXPECT_EQ(cast->resultPlace, 12);
+  Before(3, 1);
+  UasmOp *same = Op(uasmop_typecast, 1);
+  General(same);
+  EXPECT_EQ(same->resultPlace, 3);
+}
+
+TEST_F(CodegenOpsTest, NarrowingTypecastKeepsOnlyTheLowPartInAOrHl) {
+  Before(12, 2);
+  UasmOp *toByte = Op(uasmop_typecast, 1);
+  Before(1, 4);
+  UasmOp *fromReg32aToByte = Op(uasmop_typecast, 1);
+  Before(1, 4);
+  UasmOp *toWord = Op(uasmop_typecast, 2);
+  Lines lines;
+  for (UasmOp *cast : {toByte, fromReg32aToByte, toWord})
+    lines = General(cast);
+  EXPECT_EQ(lines, Lines({"   ;# typecast", "   ld a,l", "   ;# typecast", "   ld a,(__reg32a)",
+                          "   ;# typecast", "   ld hl,(__reg32a)"}));
+  EXPECT_EQ(toByte->resultPlace, 3);
+  EXPECT_EQ(fromReg32aToByte->resultPlace, 3);
+  EXPECT_EQ(toWord->resultPlace, 12);
 }
 
 TEST_F(CodegenOpsTest, TwoOperandOpsCallTheirRoutine) {

@@ -18,7 +18,7 @@ _main:
    ld hl,-20
    add hl,sp
    ld sp,hl
-                       ; main.pas(16,5):   l := 100000;
+                       ; main.pas(17,5):   l := 100000;
    ld hl,100000 & 65535
    ld (__reg32b),hl
    ld hl,1
@@ -29,7 +29,7 @@ _main:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(17,5):   m := -7;
+                       ; main.pas(18,5):   m := -7;
    ld a,7
    call __acctorega1
    ld hl,__reg32a
@@ -53,7 +53,7 @@ _main:
    ld bc,-16
    add hl,bc
    call __sta4
-                       ; main.pas(18,5):   u := 4000000000;
+                       ; main.pas(19,5):   u := 4000000000;
    ld hl,4000000000 & 65535
    ld (__reg32b),hl
    ld hl,61035
@@ -64,9 +64,9 @@ _main:
    ld bc,-20
    add hl,bc
    call __sta4
-                       ; main.pas(19,5):   b := 200;
+                       ; main.pas(20,5):   b := 200;
    ld (ix+-5),200
-                       ; main.pas(20,5):   s := -3;
+                       ; main.pas(21,5):   s := -3;
    ld a,3
    call __acctorega1
    ld hl,__reg32a
@@ -87,7 +87,7 @@ _main:
    ld (hl),a
    ld a,(__reg32a+0)
    ld (ix+-6),a
-                       ; main.pas(21,3):   writeln(l + m, l - m, l * m);
+                       ; main.pas(22,3):   writeln(l + m, l - m, l * m);
 
    push ix
    pop hl
@@ -132,7 +132,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(22,3):   writeln(l and 65535, l or 3, l xor m);
+                       ; main.pas(23,3):   writeln(l and 65535, l or 3, l xor m);
 
    push ix
    pop hl
@@ -173,7 +173,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(23,3):   writeln(l shl 2, l shr 3);
+                       ; main.pas(24,3):   writeln(l shl 2, l shr 3);
 
    push ix
    pop hl
@@ -198,7 +198,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(24,3):   writeln(l div m, l mod m, l div 7, l mod 7);
+                       ; main.pas(25,3):   writeln(l div m, l mod m, l div 7, l mod 7);
 
    push ix
    pop hl
@@ -251,7 +251,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(25,3):   writeln(u div 3, u mod 7);
+                       ; main.pas(26,3):   writeln(u div 3, u mod 7);
 
    push ix
    pop hl
@@ -276,7 +276,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(26,3):   writeln(not l, -l);
+                       ; main.pas(27,3):   writeln(not l, -l);
 
    push ix
    pop hl
@@ -327,7 +327,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(27,5):   l := l * 10;
+                       ; main.pas(28,5):   l := l * 10;
    push ix
    pop hl
    ld bc,-12
@@ -341,7 +341,7 @@ _main:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(28,3):   writeln(l);
+                       ; main.pas(29,3):   writeln(l);
 
    push ix
    pop hl
@@ -352,7 +352,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(29,5):   l := l + b;
+                       ; main.pas(30,5):   l := l + b;
    push ix
    pop hl
    ld bc,-12
@@ -367,7 +367,7 @@ _main:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(30,5):   l := l - b;
+                       ; main.pas(31,5):   l := l - b;
    push ix
    pop hl
    ld bc,-12
@@ -382,7 +382,7 @@ _main:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(31,3):   writeln(l);
+                       ; main.pas(32,3):   writeln(l);
 
    push ix
    pop hl
@@ -393,7 +393,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(32,5):   l := longint(b);
+                       ; main.pas(33,5):   l := longint(b);
    ld a,(ix+-5)
    ;# typecast
    call __acctorega1
@@ -402,7 +402,7 @@ _main:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(33,5):   m := longint(s);
+                       ; main.pas(34,5):   m := longint(s);
    ld a,(ix+-6)
    ;# typecast
    call __acctorega1s
@@ -411,7 +411,7 @@ _main:
    ld bc,-16
    add hl,bc
    call __sta4
-                       ; main.pas(34,3):   writeln(l, m);
+                       ; main.pas(35,3):   writeln(l, m);
 
    push ix
    pop hl
@@ -430,7 +430,7 @@ _main:
    call __pusharg
    call __write_17
    call __write_crl_18
-                       ; main.pas(35,5):   f := l > m;
+                       ; main.pas(36,5):   f := l > m;
    push ix
    pop hl
    ld bc,-12
@@ -448,12 +448,12 @@ _main:
    jr nc,$+3
    xor a
    ld (ix+-7),a
-                       ; main.pas(36,3):   if f then writeln(1) else writeln(0);
-                       ; main.pas(36,6):   if f then writeln(1) else writeln(0);
+                       ; main.pas(37,3):   if f then writeln(1) else writeln(0);
+                       ; main.pas(37,6):   if f then writeln(1) else writeln(0);
    ld a,(ix+-7)
    or a
    jp z,label001else
-                       ; main.pas(36,13):   if f then writeln(1) else writeln(0);
+                       ; main.pas(37,13):   if f then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -465,7 +465,7 @@ _main:
    call __write_crl_18
    jp label001end
 label001else:
-                       ; main.pas(36,29):   if f then writeln(1) else writeln(0);
+                       ; main.pas(37,29):   if f then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -476,7 +476,7 @@ label001else:
    call __write_17
    call __write_crl_18
 label001end:
-                       ; main.pas(37,5):   f := m < 0;
+                       ; main.pas(38,5):   f := m < 0;
    push ix
    pop hl
    ld bc,-16
@@ -490,12 +490,12 @@ label001end:
    jr c,$+3
    xor a
    ld (ix+-7),a
-                       ; main.pas(38,3):   if f then writeln(1) else writeln(0);
-                       ; main.pas(38,6):   if f then writeln(1) else writeln(0);
+                       ; main.pas(39,3):   if f then writeln(1) else writeln(0);
+                       ; main.pas(39,6):   if f then writeln(1) else writeln(0);
    ld a,(ix+-7)
    or a
    jp z,label002else
-                       ; main.pas(38,13):   if f then writeln(1) else writeln(0);
+                       ; main.pas(39,13):   if f then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -507,7 +507,7 @@ label001end:
    call __write_crl_18
    jp label002end
 label002else:
-                       ; main.pas(38,29):   if f then writeln(1) else writeln(0);
+                       ; main.pas(39,29):   if f then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -518,7 +518,7 @@ label002else:
    call __write_17
    call __write_crl_18
 label002end:
-                       ; main.pas(39,5):   f := u > 5;
+                       ; main.pas(40,5):   f := u > 5;
    push ix
    pop hl
    ld bc,-20
@@ -533,12 +533,12 @@ label002end:
    jr nc,$+3
    xor a
    ld (ix+-7),a
-                       ; main.pas(40,3):   if f then writeln(1) else writeln(0);
-                       ; main.pas(40,6):   if f then writeln(1) else writeln(0);
+                       ; main.pas(41,3):   if f then writeln(1) else writeln(0);
+                       ; main.pas(41,6):   if f then writeln(1) else writeln(0);
    ld a,(ix+-7)
    or a
    jp z,label003else
-                       ; main.pas(40,13):   if f then writeln(1) else writeln(0);
+                       ; main.pas(41,13):   if f then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -550,7 +550,7 @@ label002end:
    call __write_crl_18
    jp label003end
 label003else:
-                       ; main.pas(40,29):   if f then writeln(1) else writeln(0);
+                       ; main.pas(41,29):   if f then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -561,8 +561,8 @@ label003else:
    call __write_17
    call __write_crl_18
 label003end:
-                       ; main.pas(41,3):   if m <= -3 then writeln(1) else writeln(0);
-                       ; main.pas(41,6):   if m <= -3 then writeln(1) else writeln(0);
+                       ; main.pas(42,3):   if m <= -3 then writeln(1) else writeln(0);
+                       ; main.pas(42,6):   if m <= -3 then writeln(1) else writeln(0);
    ld a,3
    call __acctorega1
    ld hl,__reg32a
@@ -592,7 +592,7 @@ label003end:
    xor a
    or a
    jp z,label004else
-                       ; main.pas(41,19):   if m <= -3 then writeln(1) else writeln(0);
+                       ; main.pas(42,19):   if m <= -3 then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -604,7 +604,7 @@ label003end:
    call __write_crl_18
    jp label004end
 label004else:
-                       ; main.pas(41,35):   if m <= -3 then writeln(1) else writeln(0);
+                       ; main.pas(42,35):   if m <= -3 then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -615,8 +615,8 @@ label004else:
    call __write_17
    call __write_crl_18
 label004end:
-                       ; main.pas(42,3):   if l <> 200 then writeln(1) else writeln(0);
-                       ; main.pas(42,6):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(43,3):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(43,6):   if l <> 200 then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-12
@@ -633,7 +633,7 @@ label004end:
    xor a
    or a
    jp z,label005else
-                       ; main.pas(42,20):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(43,20):   if l <> 200 then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -645,7 +645,7 @@ label004end:
    call __write_crl_18
    jp label005end
 label005else:
-                       ; main.pas(42,36):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(43,36):   if l <> 200 then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -656,8 +656,8 @@ label005else:
    call __write_17
    call __write_crl_18
 label005end:
-                       ; main.pas(43,3):   if m >= s then writeln(1) else writeln(0);
-                       ; main.pas(43,6):   if m >= s then writeln(1) else writeln(0);
+                       ; main.pas(44,3):   if m >= s then writeln(1) else writeln(0);
+                       ; main.pas(44,6):   if m >= s then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-16
@@ -676,7 +676,7 @@ label005end:
    xor a
    or a
    jp z,label006else
-                       ; main.pas(43,18):   if m >= s then writeln(1) else writeln(0);
+                       ; main.pas(44,18):   if m >= s then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -688,7 +688,7 @@ label005end:
    call __write_crl_18
    jp label006end
 label006else:
-                       ; main.pas(43,34):   if m >= s then writeln(1) else writeln(0);
+                       ; main.pas(44,34):   if m >= s then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -699,8 +699,8 @@ label006else:
    call __write_17
    call __write_crl_18
 label006end:
-                       ; main.pas(44,3):   if l = 200 then writeln(1) else writeln(0);
-                       ; main.pas(44,6):   if l = 200 then writeln(1) else writeln(0);
+                       ; main.pas(45,3):   if l = 200 then writeln(1) else writeln(0);
+                       ; main.pas(45,6):   if l = 200 then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-12
@@ -717,7 +717,7 @@ label006end:
    xor a
    or a
    jp z,label007else
-                       ; main.pas(44,19):   if l = 200 then writeln(1) else writeln(0);
+                       ; main.pas(45,19):   if l = 200 then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -729,7 +729,7 @@ label006end:
    call __write_crl_18
    jp label007end
 label007else:
-                       ; main.pas(44,35):   if l = 200 then writeln(1) else writeln(0);
+                       ; main.pas(45,35):   if l = 200 then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -740,6 +740,66 @@ label007else:
    call __write_17
    call __write_crl_18
 label007end:
+                       ; main.pas(46,5):   l := 70000;
+   ld hl,70000 & 65535
+   ld (__reg32b),hl
+   ld hl,1
+   ld (__reg32b+2),hl
+   call __movbtoa
+   push ix
+   pop hl
+   ld bc,-12
+   add hl,bc
+   call __sta4
+                       ; main.pas(47,5):   b := byte(l) + 1;
+   push ix
+   pop hl
+   ld bc,-12
+   add hl,bc
+   call __getarg4
+   call __movbtoa
+   ;# typecast
+   ld a,(__reg32a)
+   inc a
+   ld (ix+-5),a
+                       ; main.pas(48,3):   writeln(b, word(l), byte(l) + 1);
+
+   ld a,(ix+-5)
+   ;# typecast
+   ld hl,0
+   push hl
+   ld l,a
+   push hl
+   call __write_17
+   push ix
+   pop hl
+   ld bc,-12
+   add hl,bc
+   call __getarg4
+   call __movbtoa
+   ;# typecast
+   ld hl,(__reg32a)
+   ;# typecast
+   ld de,0
+   push de
+   push hl
+   call __write_17
+   push ix
+   pop hl
+   ld bc,-12
+   add hl,bc
+   call __getarg4
+   call __movbtoa
+   ;# typecast
+   ld a,(__reg32a)
+   inc a
+   ;# typecast
+   ld hl,0
+   push hl
+   ld l,a
+   push hl
+   call __write_17
+   call __write_crl_18
    ld sp,ix
    pop ix
    ret

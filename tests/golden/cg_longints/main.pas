@@ -1,7 +1,8 @@
 program longints;
 
 { The general translation through __reg32a and __reg32b: every two-operand
-  routine, division and modulo signed and unsigned, not, negation, casts,
+  routine, division and modulo signed and unsigned, not, negation, casts
+  that widen and casts that keep only the low bytes,
   the four comparison routines, and the 32-bit pattern rules. }
 {$i io.inc}
 
@@ -42,4 +43,7 @@ begin
   if l <> 200 then writeln(1) else writeln(0);
   if m >= s then writeln(1) else writeln(0);
   if l = 200 then writeln(1) else writeln(0);
+  l := 70000;
+  b := byte(l) + 1;
+  writeln(b, word(l), byte(l) + 1);
 end.
