@@ -615,8 +615,51 @@ label004else:
    call __write_17
    call __write_crl_18
 label004end:
-                       ; main.pas(43,3):   if l <> 200 then writeln(1) else writeln(0);
-                       ; main.pas(43,6):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(43,3):   if m <= l then writeln(1) else writeln(0);
+                       ; main.pas(43,6):   if m <= l then writeln(1) else writeln(0);
+   push ix
+   pop hl
+   ld bc,-16
+   add hl,bc
+   call __getarg4
+   call __movbtoa
+   push ix
+   pop hl
+   ld bc,-12
+   add hl,bc
+   call __getarg4
+   call __op_cmp_ss
+   ld a,1
+   jr z,$+5
+   jr c,$+3
+   xor a
+   or a
+   jp z,label005else
+                       ; main.pas(43,18):   if m <= l then writeln(1) else writeln(0);
+
+   ld a,1
+   ;# typecast
+   ld hl,0
+   push hl
+   ld l,a
+   push hl
+   call __write_17
+   call __write_crl_18
+   jp label005end
+label005else:
+                       ; main.pas(43,34):   if m <= l then writeln(1) else writeln(0);
+
+   ld a,0
+   ;# typecast
+   ld hl,0
+   push hl
+   ld l,a
+   push hl
+   call __write_17
+   call __write_crl_18
+label005end:
+                       ; main.pas(44,3):   if l <> 200 then writeln(1) else writeln(0);
+                       ; main.pas(44,6):   if l <> 200 then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-12
@@ -632,8 +675,8 @@ label004end:
    jr nz,$+3
    xor a
    or a
-   jp z,label005else
-                       ; main.pas(43,20):   if l <> 200 then writeln(1) else writeln(0);
+   jp z,label006else
+                       ; main.pas(44,20):   if l <> 200 then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -643,9 +686,9 @@ label004end:
    push hl
    call __write_17
    call __write_crl_18
-   jp label005end
-label005else:
-                       ; main.pas(43,36):   if l <> 200 then writeln(1) else writeln(0);
+   jp label006end
+label006else:
+                       ; main.pas(44,36):   if l <> 200 then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -655,9 +698,9 @@ label005else:
    push hl
    call __write_17
    call __write_crl_18
-label005end:
-                       ; main.pas(44,3):   if m >= s then writeln(1) else writeln(0);
-                       ; main.pas(44,6):   if m >= s then writeln(1) else writeln(0);
+label006end:
+                       ; main.pas(45,3):   if m >= s then writeln(1) else writeln(0);
+                       ; main.pas(45,6):   if m >= s then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-16
@@ -675,8 +718,8 @@ label005end:
    jr nc,$+3
    xor a
    or a
-   jp z,label006else
-                       ; main.pas(44,18):   if m >= s then writeln(1) else writeln(0);
+   jp z,label007else
+                       ; main.pas(45,18):   if m >= s then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -686,9 +729,9 @@ label005end:
    push hl
    call __write_17
    call __write_crl_18
-   jp label006end
-label006else:
-                       ; main.pas(44,34):   if m >= s then writeln(1) else writeln(0);
+   jp label007end
+label007else:
+                       ; main.pas(45,34):   if m >= s then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -698,9 +741,9 @@ label006else:
    push hl
    call __write_17
    call __write_crl_18
-label006end:
-                       ; main.pas(45,3):   if l = 200 then writeln(1) else writeln(0);
-                       ; main.pas(45,6):   if l = 200 then writeln(1) else writeln(0);
+label007end:
+                       ; main.pas(46,3):   if l = 200 then writeln(1) else writeln(0);
+                       ; main.pas(46,6):   if l = 200 then writeln(1) else writeln(0);
    push ix
    pop hl
    ld bc,-12
@@ -716,8 +759,8 @@ label006end:
    jr z,$+3
    xor a
    or a
-   jp z,label007else
-                       ; main.pas(45,19):   if l = 200 then writeln(1) else writeln(0);
+   jp z,label008else
+                       ; main.pas(46,19):   if l = 200 then writeln(1) else writeln(0);
 
    ld a,1
    ;# typecast
@@ -727,9 +770,9 @@ label006end:
    push hl
    call __write_17
    call __write_crl_18
-   jp label007end
-label007else:
-                       ; main.pas(45,35):   if l = 200 then writeln(1) else writeln(0);
+   jp label008end
+label008else:
+                       ; main.pas(46,35):   if l = 200 then writeln(1) else writeln(0);
 
    ld a,0
    ;# typecast
@@ -739,8 +782,8 @@ label007else:
    push hl
    call __write_17
    call __write_crl_18
-label007end:
-                       ; main.pas(46,5):   l := 70000;
+label008end:
+                       ; main.pas(47,5):   l := 70000;
    ld hl,70000 & 65535
    ld (__reg32b),hl
    ld hl,1
@@ -751,7 +794,7 @@ label007end:
    ld bc,-12
    add hl,bc
    call __sta4
-                       ; main.pas(47,5):   b := byte(l) + 1;
+                       ; main.pas(48,5):   b := byte(l) + 1;
    push ix
    pop hl
    ld bc,-12
@@ -762,7 +805,7 @@ label007end:
    ld a,(__reg32a)
    inc a
    ld (ix+-5),a
-                       ; main.pas(48,3):   writeln(b, word(l), byte(l) + 1);
+                       ; main.pas(49,3):   writeln(b, word(l), byte(l) + 1);
 
    ld a,(ix+-5)
    ;# typecast

@@ -40,6 +40,7 @@ begin
   f := u > 5;
   if f then writeln(1) else writeln(0);
   if m <= -3 then writeln(1) else writeln(0);
+  if m <= l then writeln(1) else writeln(0);
   if l <> 200 then writeln(1) else writeln(0);
   if m >= s then writeln(1) else writeln(0);
   if l = 200 then writeln(1) else writeln(0);
