@@ -262,7 +262,7 @@ __popb:
 ;         the destination address, the byte count (low words used)
 ; exit  : the bytes copied front to back; the three slots removed
 ; uses  : af, bc, de, hl
-; cost  : 21 a byte + 122 T-states (100 for no bytes), 20 bytes
+; cost  : 21 a byte + 107 T-states (about 110 for no bytes), 17 bytes
 __copyblock:
    pop hl
    pop bc
@@ -1449,7 +1449,8 @@ __putdec_s32:
 ; enter : a = boolean (0 is FALSE, anything else TRUE)
 ; exit  : -
 ; uses  : af, b, hl
-; cost  : 349 T-states for TRUE, 413 for FALSE, 12 bytes (+ __putstr)
+; cost  : 322 T-states for TRUE, 381 for FALSE (__putstr included),
+;         12 bytes and 11 of text
 __putbool:
    or a
    ld hl,__text_false
@@ -1472,7 +1473,7 @@ __text_false:
 ; enter : hl = source, de = destination
 ; exit  : the length byte and the characters copied (de may equal hl)
 ; uses  : f, bc, de, hl
-; cost  : 21 a character + 50 T-states, 8 bytes
+; cost  : 21 a character + 46 T-states, 7 bytes
 __str_copy:
    ld c,(hl)
    ld b,0
@@ -1485,7 +1486,7 @@ __str_copy:
 ; enter : hl = string to append, de = destination string
 ; exit  : destination extended
 ; uses  : af, bc, de, hl
-; cost  : 21 a character + about 120 T-states, 29 bytes
+; cost  : 21 a character + 135 T-states (about 50 when none fits), 27 bytes
 __str_append:
    ld a,(de)
    ld b,a
@@ -1518,7 +1519,7 @@ __stra_count:
 ; enter : de = destination string, a = character
 ; exit  : destination extended
 ; uses  : af, c, de, hl
-; cost  : 78 T-states, 13 bytes
+; cost  : 70 T-states (28 for a full string), 12 bytes
 __str_addchar:
    ld c,a
    ld a,(de)
@@ -1536,7 +1537,7 @@ __str_addchar:
 ; enter : hl = string
 ; exit  : a = its first character, 0 for the empty string
 ; uses  : af, hl
-; cost  : 28-43 T-states, 6 bytes
+; cost  : 22-39 T-states, 6 bytes
 __str_first:
    ld a,(hl)
    or a
@@ -1550,7 +1551,7 @@ __str_first:
 ;         1 <, 2 =, 3 <=, 4 >, 5 <>, 6 >=
 ; exit  : a = 1 when "left relation right" holds, else 0
 ; uses  : af, bc, de, hl
-; cost  : 52 a common character + about 140 T-states, 45 bytes
+; cost  : 54 a common character + about 130 T-states, 46 bytes
 ; Strings compare character by character; when one is a prefix of the
 ; other the shorter is the smaller.  The code is a bit mask of the
 ; outcomes it accepts (1 less, 2 equal, 4 greater), so the outcome's bit
