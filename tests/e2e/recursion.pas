@@ -1,40 +1,46 @@
 program recursion;
 {$i system.inc}
+var steps: word;
+  s: string[20];
 
-function fact(n: byte): longword;
+function power(base: longint; e: byte): longint;
 begin
-  if n <= 1 then
+  if e = 0 then
     result := 1
+  else if e mod 2 = 0 then
+    result := power(base * base, e div 2)
   else
-    result := n * fact(n - 1);
+    result := base * power(base, e - 1);
 end;
 
-function fib(n: byte): word;
+procedure digits(n: longword; var sum: word);
 begin
-  if n < 2 then
-    result := n
+  steps := steps + 1;
+  sum := sum + n mod 10;
+  if n >= 10 then digits(n div 10, sum);
+end;
+
+function reverse(const t: string; k: byte): string;
+begin
+  if k = 0 then
+    result := ''
   else
-    result := fib(n - 1) + fib(n - 2);
+    result := t[k] + reverse(t, k - 1);
 end;
 
-function gcd(a, b: longint): longint;
+function count(n: smallint): smallint;
 begin
-  if b = 0 then
-    result := a
-  else
-    result := gcd(b, a mod b);
+  if n <= 0 then result := n else result := count(n - 3);
 end;
 
-procedure countdown(n: byte);
+var total: word;
 begin
-  write(n, ' ');
-  if n > 0 then countdown(n - 1);
-end;
-
-begin
-  writeln(fact(5), ' ', fact(12));
-  writeln(fib(10), ' ', fib(20));
-  writeln(gcd(1071, 462), ' ', gcd(100000, 75));
-  countdown(5);
-  writeln;
+  writeln(power(3, 13), ' ', power(-2, 31), ' ', power(7, 0));
+  steps := 0;
+  total := 0;
+  digits(4294967295, total);
+  writeln(total, ' in ', steps, ' steps');
+  s := 'recursion';
+  writeln(reverse(s, length(s)));
+  writeln(count(100), ' ', count(-5));
 end.
