@@ -24,6 +24,8 @@ begin
   r := not (a or b);
   writeln(r);
   if a and (b = false) then writeln('a and not b');
+  if not (x > 7) then writeln('not above 7');
+  if not (x < 7) then writeln('wrong') else writeln('below 7');
   while b do b := false;
   a := true;
   writeln(a, ' ', false);

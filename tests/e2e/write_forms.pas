@@ -7,6 +7,7 @@ begin
   writeln;
   writeln;
   writeln('line');
+  writeln('new', ' ', 'write', ' ', 'writeln');
   writeln(1, 2, 3);
   writeln(0);
   writeln(255, ' ', 65535, ' ', 4294967295);
