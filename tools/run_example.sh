@@ -48,7 +48,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/run_example.XXXXXX")
 trap 'rm -rf "$work"' EXIT INT TERM
 name=$(basename "$example" .pas)
 cp "$example" "$work/$name.pas"
-if ! "./$build/tarnwick" "$work/$name.pas" >"$work/report.txt" </dev/null; then
+if ! "$build/tarnwick" "$work/$name.pas" >"$work/report.txt" </dev/null; then
   cat "$work/report.txt"
   echo "run_example.sh: $example did not compile"
   exit 1
