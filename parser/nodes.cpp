@@ -6,6 +6,10 @@ Node *Child(const Node *n, int i) { return n->children[i - 1]; }
 void SetChild(Node *n, int i, Node *child) { n->children[i - 1] = child; }
 Text NodeText(const Node *n) { return HeapTextOrEmpty(n->text); }
 
+bool IsCharLiteral(const Node *n) {
+  return n && n->kind == kNodeStringConst && NodeText(n).size() == 1;
+}
+
 Node *CreateNode(int32_t kind, int childCount, Node *child1, Node *child2,
                  Node *child3) {
   Node *n = NewRecord<Node>();

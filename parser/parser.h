@@ -72,6 +72,9 @@ TypeDescr *CreateTypeDescr(int32_t typeClass, int64_t size, int64_t low,
 Node *Child(const Node *n, int i); // i = 1 .. kMaxChildren
 void SetChild(Node *n, int i, Node *child);
 Text NodeText(const Node *n);
+// A string constant of exactly one character, which stands for that
+// character where a char is wanted.
+bool IsCharLiteral(const Node *n);
 
 Node *CreateNode(int32_t kind, int childCount, Node *child1 = nullptr,
                  Node *child2 = nullptr, Node *child3 = nullptr);

@@ -55,6 +55,18 @@ static const TypeDescr *ArgumentType(Node *arg, TypeDescr &madeUp) {
   return &madeUp;
 }
 
+// A one-character literal also fits a char parameter, a little worse than a
+// string parameter, so that a routine overloaded for both keeps taking the
+// literal as a string.
+constexpr int kCharLiteralForCharScore = 45;
+
+static int ArgumentScore(Node *arg, const TypeDescr *p) {
+  if (IsCharLiteral(arg) && p->typeClass == kClassChar)
+    return kCharLiteralForCharScore;
+  TypeDescr madeUp;
+  return TypeScore(ArgumentType(arg, madeUp), p);
+}
+
 // The worst-fitting argument decides; a "var" parameter takes only a
 // perfect fit.
 static int CandidateScore(const SubrRec *s, Node *call) {
@@ -66,8 +78,7 @@ static int CandidateScore(const SubrRec *s, Node *call) {
     if (!p) {
       ReportAtNode(call, "internal error 20180123");
     } else if (arg) {
-      TypeDescr madeUp;
-      argScore = TypeScore(ArgumentType(arg, madeUp), p);
+      argScore = ArgumentScore(arg, p);
     }
     if (s->paramModes[i - 1] == kModeVar && argScore != 50)
       argScore = 0;

@@ -97,12 +97,9 @@ static void TranslateRepeat(Node *n) {
 }
 
 // A one-character string constant where a char is wanted (a case label, a
-// bound of a for loop over a char) stands for its character code.
-static bool IsCharLiteral(const Node *n) {
-  return n && n->kind == kNodeStringConst && NodeText(n).size() == 1;
-}
-
-static void LoadCharLiteral(const Node *n) {
+// bound of a for loop over a char, a char argument) stands for its
+// character code.
+void LoadCharLiteral(const Node *n) {
   auto code = static_cast<unsigned char>(NodeText(n)[0]);
   EmitText(uasmop_load, DecimalText(code), 1);
 }

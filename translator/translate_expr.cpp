@@ -131,6 +131,8 @@ static void TranslateTypeCast(Node *n) {
     return;
   if (n->typeClass == kClassString && c->typeClass == kClassChar) {
     TranslateCharToString(c);
+  } else if (n->typeClass == kClassChar && IsCharLiteral(c)) {
+    LoadCharLiteral(c);
   } else if (n->typeClass == kClassString || TravelsByAddress(ValueSize(c))) {
     TranslateAddress(c);
   } else {

@@ -11,6 +11,11 @@ void ResetLiveTemps();
 // SaveTemp for a value that may be signed.
 ID *SaveTempFor(int32_t size, bool isSigned);
 
+// ---- translate.cpp ----------------------------------------------------------------------
+
+// Loads the character code of a one-character string constant.
+void LoadCharLiteral(const Node *n);
+
 // ---- translate_expr.cpp -----------------------------------------------------------------
 
 // TranslateExpr with the choice between value and address made by the

@@ -117,6 +117,23 @@ TEST_F(OverloadTest, TieGoesToTheLaterDeclaration) {
   EXPECT_EQ(chosen, AsmNameText(later));
 }
 
+TEST_F(OverloadTest, OneCharacterLiteralFitsACharParameter) {
+  std::string chosen = ChosenFor("procedure f(c: char); begin end;", "f('x')");
+  EXPECT_EQ(chosen, AsmNameText(Named("f")));
+  chosen = ChosenFor("procedure f(const c: char); begin end;", "f('x')");
+  EXPECT_EQ(chosen, AsmNameText(Named("f")));
+  EXPECT_EQ(ChosenFor("procedure f(c: char); begin end;", "f('xy')"), "none");
+  EXPECT_EQ(ChosenFor("procedure f(var c: char); begin end;", "f('x')"), "none");
+}
+
+TEST_F(OverloadTest, OneCharacterLiteralStillPrefersAStringParameter) {
+  // The char overload is declared later and met first in the walk.
+  std::string chosen = ChosenFor("procedure f(t: string); begin end;\n"
+                                 "procedure f(c: char); begin end;",
+                                 "f('x')");
+  EXPECT_EQ(chosen, AsmNameText(Named("f")));
+}
+
 TEST_F(OverloadTest, ArgumentCountMustMatch) {
   EXPECT_EQ(ChosenFor("procedure f(a, b: word); begin end;", "f(w)"), "none");
 }
@@ -157,6 +174,15 @@ TEST_F(SemanticTest, ValueArgumentOfOtherSizeIsCast) {
   EXPECT_EQ(Get(cast->type), Get(Named("word")->type));
   EXPECT_EQ(Fields(cast), "1/2/0/0/0"); // made, not evaluated
   EXPECT_EQ(Get(Child(cast, 1)->isValue), 1);
+}
+
+TEST_F(SemanticTest, OneCharacterLiteralForACharIsCastToChar) {
+  ASSERT_EQ(Compile("procedure f(c: char); begin end;\n"
+                    "begin f('x'); end.\n"),
+            0);
+  Node *cast = Child(Statement(1), 1);
+  EXPECT_EQ(Shape(cast), "(12 (21 x))");
+  EXPECT_EQ(Fields(cast), "5/1/0/0/0");
 }
 
 TEST_F(SemanticTest, VarArgumentMustBeAddressable) {

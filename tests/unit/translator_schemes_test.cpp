@@ -222,6 +222,17 @@ TEST_F(TranslatorSchemeTest, ACallPushesEachArgumentAsOneSlot) {
             "uasmop_call 0 p\n");
 }
 
+TEST_F(TranslatorSchemeTest, AOneCharacterLiteralForACharParameterIsItsCode) {
+  EXPECT_EQ(MainBody("p('x', 'y');", "procedure p(a: char; const b: char); begin end;\n"),
+            "uasmop_load 1 \"120\"\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_load 1 \"121\"\n"
+            "uasmop_store 1 tmpvar1\n"
+            "uasmop_loadaddr 2 tmpvar1\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 p\n");
+}
+
 TEST_F(TranslatorSchemeTest, VarAndConstArgumentsArePassedByAddress) {
   EXPECT_EQ(MainBody("p(i, j, i + 1);",
                      "procedure p(var x: byte; const y: byte; const z: word); begin end;\n"),
