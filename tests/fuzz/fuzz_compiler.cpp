@@ -4,6 +4,12 @@
 // and the text of an include file "inc.inc" that the main file may include
 // with {$i inc.inc}.  Every run starts from reset phase tables and a fresh
 // arena; compiler stops arrive as CompilerStop and end only the run.
+//
+// With TARNWICK_FUZZ_TWICE set in the environment every input is compiled
+// twice in a row and the two console outputs, exit statuses and .asm files
+// must be equal: a difference means some phase kept state from the run
+// before, and the target aborts so libFuzzer saves the input.
+#include <cstdlib>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +36,43 @@ std::filesystem::path WorkDir() {
 void WriteText(const char *name, const std::string &text) {
   std::ofstream(name, std::ios::binary | std::ios::trunc) << text;
 }
+
+std::string ReadText(const char *name) {
+  std::ifstream in(name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+struct RunResult {
+  int status;
+  std::string console;
+  std::string asmText;
+};
+
+RunResult CompileOnce() {
+  std::remove("main.asm");
+  std::ostringstream console;
+  std::istringstream noInput;
+  SetConsole(&console);
+  SetConsoleInput(&noInput);
+  const char *argv[] = {"tarnwick", "main.pas"};
+  int status = RunCompiler(2, argv);
+  SetConsole(nullptr);
+  SetConsoleInput(nullptr);
+  ArenaReset();
+  return {status, console.str(), ReadText("main.asm")};
+}
+
+void ReportLeak(const RunResult &first, const RunResult &second) {
+  std::printf("state leak: the second run of the same input differs\n"
+              "status %d / %d\n--- first console ---\n%s\n--- second console ---\n%s\n",
+              first.status, second.status, first.console.c_str(), second.console.c_str());
+  if (first.asmText != second.asmText)
+    std::printf("(the .asm files differ too)\n");
+  std::fflush(stdout);
+  std::abort();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -44,14 +87,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   WriteText("main.pas", mainText);
   WriteText("inc.inc", includeText);
 
-  std::ostringstream console;
-  std::istringstream noInput;
-  SetConsole(&console);
-  SetConsoleInput(&noInput);
-  const char *argv[] = {"tarnwick", "main.pas"};
-  RunCompiler(2, argv);
-  SetConsole(nullptr);
-  SetConsoleInput(nullptr);
-  ArenaReset();
+  static const bool twice = std::getenv("TARNWICK_FUZZ_TWICE") != nullptr;
+  RunResult first = CompileOnce();
+  if (twice) {
+    RunResult second = CompileOnce();
+    if (first.status != second.status || first.console != second.console ||
+        first.asmText != second.asmText)
+      ReportLeak(first, second);
+  }
   return 0;
 }
