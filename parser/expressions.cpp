@@ -87,9 +87,55 @@ static Parsed ParsePrefix(int32_t kind) {
   return Deeper(CreateNode(kind, 1, operand.node), operand.depth + 1);
 }
 
+// ---- String literals ------------------------------------------------------------
+
+// One quoted segment, from its opening quote: a doubled quote inside stands
+// for one quote.  A double quote inside quotes also stands for an
+// apostrophe; a real double quote is written #34.
+static void DecodeQuotedSegment(const Text &run, size_t &pos, Text &value) {
+  pos++;
+  while (pos < run.size()) {
+    char c = run[pos++];
+    if (c == '\'') {
+      if (pos >= run.size() || run[pos] != '\'')
+        return;
+      pos++;
+    }
+    value += c == '"' ? '\'' : c;
+  }
+}
+
+// "#" and a decimal code up to 255 is that character; any other run of
+// digits after "#" is kept as written.
+static void DecodeCharacterCode(const Text &run, size_t &pos, Text &value) {
+  size_t start = pos++;
+  int code = 0;
+  bool decimal = pos < run.size();
+  while (pos < run.size() && run[pos] != '\'' && run[pos] != '#') {
+    char c = run[pos++];
+    decimal = decimal && c >= '0' && c <= '9' && (code = code * 10 + (c - '0')) <= 255;
+  }
+  if (decimal)
+    value += static_cast<char>(code);
+  else
+    value += run.substr(start, pos - start);
+}
+
+Text DecodeStringLiteral(const Text &run) {
+  Text value;
+  size_t pos = 0;
+  while (pos < run.size()) {
+    if (run[pos] == '\'')
+      DecodeQuotedSegment(run, pos, value);
+    else
+      DecodeCharacterCode(run, pos, value);
+  }
+  return value;
+}
+
 // primary = "-" expr | "not" expr | "@" expr | "(" expr ")" | number
 //         | string | name [arguments]
-// A leading "+" and a "#" code produce no node.
+// A leading "+" and a lone "#" produce no node.
 static Parsed ParsePrimary() {
   const Text token = CurrentToken;
   if (token == "+") {
@@ -112,10 +158,10 @@ static Parsed ParsePrimary() {
   if (StartsNumber(token))
     return Parsed{CreateNodeText(kNodeIntConst, 0, nullptr, nullptr, nullptr,
                                  ReadNumberText()), 1};
-  if (token[0] == '\'') {
-    Text inside = token.size() >= 2 ? token.substr(1, token.size() - 2) : Text();
+  if (token[0] == '\'' || (token[0] == '#' && token.size() > 1)) {
+    Text value = DecodeStringLiteral(token);
     NextToken();
-    return Parsed{CreateNodeText(kNodeStringConst, 0, nullptr, nullptr, nullptr, inside), 1};
+    return Parsed{CreateNodeText(kNodeStringConst, 0, nullptr, nullptr, nullptr, value), 1};
   }
   if (token[0] == '#') {
     NextToken();

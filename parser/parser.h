@@ -117,6 +117,9 @@ Text ReadNumberText();
 // ---- Expressions (expressions.cpp) ----------------------------------------------------
 
 Node *ParseExpression();
+// The characters a literal run stands for: quoted segments with doubled
+// quotes undone, and "#" decimal codes.
+Text DecodeStringLiteral(const Text &run);
 Node *ParseSubExpression(uint8_t minPriority);
 uint8_t OperatorPriority(const Text &token);
 // Returns the depth of the deepest argument tree (0 without arguments).

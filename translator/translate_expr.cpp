@@ -93,19 +93,18 @@ static void TranslateVarRef(Node *n, bool wantValue) {
     EmitIdent(uasmop_loadaddr, n->id, 2);
 }
 
-// A string constant is its length byte, its characters and a zero byte in
-// the data list; its value is its address.  The empty string is stored the
-// same way (length 0), so it too yields an address.
+// A string constant is its length byte, its characters (as the parser
+// decoded them) and a zero byte in the data list; its value is its
+// address.  The empty string is stored the same way (length 0), so it too
+// yields an address.
 static void TranslateStringConst(const Node *n) {
   Text l = NewLabel();
   Text s = NodeText(n);
   EmitText(uasmop_loadlabel, l, 2);
   EmitData(uasmop_label, l);
   EmitData(uasmop_defb, DecimalText(int64_t(s.size())));
-  for (char c : s) {
-    auto code = static_cast<unsigned char>(c);
-    EmitData(uasmop_defb, DecimalText(code == '"' ? '\'' : code));
-  }
+  for (char c : s)
+    EmitData(uasmop_defb, DecimalText(static_cast<unsigned char>(c)));
   EmitData(uasmop_defb, "0");
 }
 

@@ -42,7 +42,6 @@ TEST_F(ExpressionsTest, OperatorPriorities) {
 TEST_F(ExpressionsTest, LiteralsAndPostfix) {
   EXPECT_EQ(ShapeOf("$FF"), "255");
   EXPECT_EQ(ShapeOf("'abc'"), "'abc'");
-  EXPECT_EQ(ShapeOf("'it''s'"), "'it''s'"); // doubled quotes stay as written
   EXPECT_EQ(ShapeOf("p^.f[2]"), "index(field:f(deref(p)),2)");
   EXPECT_EQ(ShapeOf("a[i, j]"), "index(index(a,i),j)");
   EXPECT_EQ(ShapeOf("f(1, 2)"), "f(1,2)");
@@ -61,8 +60,26 @@ TEST_F(ExpressionsTest, ExpressionCarriesItsFirstPosition) {
   EXPECT_EQ(+Child(n, 1)->position.fileName, nullptr); // inner nodes have none
 }
 
-TEST_F(ExpressionsTest, CharacterCodeSkipsTwoTokens) {
-  Tokens("#13 x y");
+TEST_F(ExpressionsTest, StringLiteralsStandForTheirCharacters) {
+  EXPECT_EQ(ShapeOf("'it''s'"), "'it's'");
+  EXPECT_EQ(ShapeOf("''''"), "'''");
+  EXPECT_EQ(ShapeOf("'''a'''"), "''a''");
+  EXPECT_EQ(ShapeOf("'a'#66'c'"), "'aBc'");
+  EXPECT_EQ(ShapeOf("#65"), "'A'");
+  EXPECT_EQ(ShapeOf("'say \"hi\"'#34"), "'say 'hi'\"'");
+  EXPECT_EQ(CurrentToken, "<EOF>");
+}
+
+TEST_F(ExpressionsTest, DecodingKeepsEveryCharacterCode) {
+  EXPECT_EQ(DecodeStringLiteral("'a'#13#10"), Text("a\r\n"));
+  EXPECT_EQ(DecodeStringLiteral("#0#255"), Text("\0\xff", 2));
+  EXPECT_EQ(DecodeStringLiteral("''"), Text());
+  // Codes beyond a byte, and hexadecimal digits, stay as written.
+  EXPECT_EQ(DecodeStringLiteral("#256'x'#1f"), Text("#256x#1f"));
+}
+
+TEST_F(ExpressionsTest, LoneCharacterCodeSignSkipsTwoTokens) {
+  Tokens("# x y");
   EXPECT_EQ(ParseExpression(), nullptr);
   EXPECT_EQ(CurrentToken, "y");
 }

@@ -173,12 +173,12 @@ TEST_F(EvaluationTest, ArrayConstantStaysAReference) {
 
 // A "#" literal is skipped with the token after it and leaves no node.
 TEST_F(EvaluationTest, MissingOperandsAreReportedNotFollowed) {
-  Value("x := #65 0;");
+  Value("x := # 0;");
   EXPECT_TRUE(Reported("Error at main.pas(4,9): missing operand"));
   EXPECT_EQ(Shape(Statement(1)), "(13 (18 x) -)");
   Value("l := (x + );");
   EXPECT_TRUE(Reported("missing operand"));
-  Value("if #65 0 then x := 1; l := -#1 0; l := f(#2 0); l := not #3 0; l := a[#4 0];",
+  Value("if # 0 then x := 1; l := -# 0; l := f(# 0); l := not # 0; l := a[# 0];",
         "procedure f(a: byte); begin end;\n");
   EXPECT_EQ(Get(Child(Statement(3), 2)->id), nullptr); // the call with a hole stays unbound
   size_t reports = 0;

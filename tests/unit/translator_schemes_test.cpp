@@ -194,6 +194,18 @@ TEST_F(TranslatorSchemeTest, StringConstantsAreLengthCharactersAndZeroInTheData)
                     "uasmop_defb 0 \"0\"\n");
 }
 
+TEST_F(TranslatorSchemeTest, StringDataHoldsTheDecodedCharacters) {
+  MainBody("s := 'a''\"'#34#13;");
+  EXPECT_EQ(Data(), "uasmop_label 0 \"label001\"\n"
+                    "uasmop_defb 0 \"5\"\n"
+                    "uasmop_defb 0 \"97\"\n"
+                    "uasmop_defb 0 \"39\"\n"
+                    "uasmop_defb 0 \"39\"\n"
+                    "uasmop_defb 0 \"34\"\n"
+                    "uasmop_defb 0 \"13\"\n"
+                    "uasmop_defb 0 \"0\"\n");
+}
+
 TEST_F(TranslatorSchemeTest, ACharPassedForAStringBecomesAOneCharacterString) {
   EXPECT_EQ(MainBody("s := c;"),
             "uasmop_loadaddr 2 s\n"
