@@ -62,13 +62,40 @@ ID *CreateID(int32_t kind, const Text &name) {
   return id;
 }
 
+static bool IsLabelText(const Text &t) {
+  if (t.empty() || (t[0] >= '0' && t[0] <= '9'))
+    return false;
+  for (char c : t)
+    if (!(c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
+          (c >= 'A' && c <= 'Z')))
+      return false;
+  return true;
+}
+
+// An operator function is named by its operator text, which an assembler
+// does not take in a label: the label spells the operator instead.
+static Text OperatorLabelWord(const Text &op) {
+  static const struct {
+    const char *op, *word;
+  } kWords[] = {{"+", "add"}, {"-", "sub"}, {"*", "mul"}, {"/", "divide"},
+                {"=", "eq"},  {"<>", "ne"}, {"<", "lt"},  {"<=", "le"},
+                {">", "gt"},  {">=", "ge"}};
+  for (const auto &w : kWords)
+    if (op == w.op)
+      return Text("op_") + w.word;
+  return "op";
+}
+
 // The label is the first 11 characters of the name and a running number, so
 // overloads and nested homonyms never share one by accident.
 static Text MakeAsmName(const ID *id) {
   if (gAsmNameCounter == 0xFFFF)
     RunTimeStop(kStopLimit, "more than 65535 assembly names");
   gAsmNameCounter++;
-  return NameText(id).substr(0, 11) + "_" + DecimalText(gAsmNameCounter);
+  Text stem = NameText(id).substr(0, 11);
+  if (!IsLabelText(stem))
+    stem = OperatorLabelWord(NameText(id));
+  return stem + "_" + DecimalText(gAsmNameCounter);
 }
 
 void AddID(ID *parent, ID *id) {

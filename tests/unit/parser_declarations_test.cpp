@@ -190,7 +190,7 @@ TEST_F(DeclarationsTest, OperatorDeclarationsAreNotFunctions) {
   ID *op = Declared(Main(), "+");
   ASSERT_NE(op, nullptr);
   EXPECT_EQ(+op->subr->result, nullptr);
-  EXPECT_EQ(AsmNameText(op), "+_18");
+  EXPECT_EQ(AsmNameText(op), "op_add_18"); // "+" is no label
 }
 
 TEST_F(DeclarationsTest, NestedSubroutinesRestoreTheScope) {

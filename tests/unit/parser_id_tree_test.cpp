@@ -34,6 +34,19 @@ TEST_F(IdTreeTest, AssemblyNameKeepsElevenCharactersAndAnAlias) {
   EXPECT_EQ(AsmNameText(next), "y_22");
 }
 
+TEST_F(IdTreeTest, OperatorNamesGetLabelsThatSpellTheOperator) {
+  InitBuiltinTypes();
+  const char *names[] = {"+", "-", "*", "/", "=", "<>", "<", "<=", ">", ">=", "^", "x1_y"};
+  const char *labels[] = {"op_add_15", "op_sub_16", "op_mul_17", "op_divide_18",
+                          "op_eq_19",  "op_ne_20",  "op_lt_21",  "op_le_22",
+                          "op_gt_23",  "op_ge_24",  "op_25",     "x1_y_26"};
+  for (int i = 0; i < 12; i++) {
+    ID *id = CreateID(kIdSubr, names[i]);
+    AddID(RootID(), id);
+    EXPECT_EQ(AsmNameText(id), labels[i]);
+  }
+}
+
 TEST_F(IdTreeTest, CreateIdCutsNameAndSetsDefaults) {
   ID *id = CreateID(kIdConst, std::string(31, 'a') + "b");
   EXPECT_EQ(NameText(id), std::string(30, 'a'));
