@@ -459,7 +459,7 @@ static void InternalStop(const char *line) {
   WaitForEnter();
 }
 
-// Integers, booleans, pointers and records.  An integer result is signed
+// Integers, booleans, pointers, records and arrays.  An integer result is signed
 // when either operand is, so a negative product stays negative.
 static void ApplyScalarRules(Node *n) {
   Node *left = Child(n, 1), *right = Child(n, 2);
@@ -503,16 +503,27 @@ static void ApplyStringRules(Node *n) {
   }
 }
 
+// One array assigned to another of the same size is copied whole, as a
+// record is; arrays take part in no other operator.
+static bool IsWholeArrayAssignment(const Node *n) {
+  const Node *target = Child(n, 1), *value = Child(n, 2);
+  return n->kind == kNodeAssign && target->typeClass == kClassArray &&
+         value->typeClass == kClassArray && target->size == value->size;
+}
+
 void CalcOperatorTypes(Node *n) {
   if (!HasOperands(n, 2))
     return;
   int32_t a = Child(n, 1)->typeClass, b = Child(n, 2)->typeClass;
   n->operandClass = OperandClassOf(a, b);
+  if (IsWholeArrayAssignment(n))
+    n->operandClass = kClassArray;
   switch (n->operandClass) {
   case kClassInteger:
   case kClassBoolean:
   case kClassPointer:
   case kClassRecord:
+  case kClassArray:
     ApplyScalarRules(n);
     break;
   case kClassString:

@@ -128,6 +128,18 @@ TEST_F(EvaluationTest, UnknownCombinationOfTypes) {
   EXPECT_TRUE(Reported("unknown combination of types for operator (2,1)"));
 }
 
+TEST_F(EvaluationTest, ArraysOfOneSizeAssignAndDoNothingElse) {
+  const char *arrays = "var v, w: array [1..3] of smallint; z: array [0..1, 0..2] of word;\n";
+  Value("v := a;", arrays);
+  EXPECT_EQ(Fields(Statement(1)), "0/0/0/6/0");
+  EXPECT_EQ(Get(Child(Statement(1), 2)->isValue), 1);
+  EXPECT_FALSE(Reported("unknown combination"));
+  Value("z := a;", arrays);
+  EXPECT_TRUE(Reported("unknown combination of types for operator (6,6)"));
+  Value("l := (v = a);", arrays);
+  EXPECT_TRUE(Reported("unknown combination of types for operator (6,6)"));
+}
+
 TEST_F(EvaluationTest, StringMinusWaitsForEnter) {
   in_.str("\n");
   Value("s := s - s;");

@@ -314,6 +314,20 @@ TEST_F(TranslatorSchemeTest, RecordsAreCopiedWholeThroughTheRunTimeRoutine) {
             "uasmop_call 0 \"__copyblock\"\n");
 }
 
+TEST_F(TranslatorSchemeTest, ArraysAreCopiedWholeOrMovedWhenTheyFitTheAccumulator) {
+  EXPECT_EQ(MainBody("arr := a2; h2 := h1;",
+                     "var a2: array[0..9] of word; h1, h2: array[1..2] of byte;\n"),
+            "uasmop_loadaddr 2 a2\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_loadaddr 2 arr\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_load 1 \"20\"\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 \"__copyblock\"\n"
+            "uasmop_load 2 h1\n"
+            "uasmop_store 2 h2\n");
+}
+
 TEST_F(TranslatorSchemeTest, OneDimensionalIndex) {
   // arr[i] of array[1..10] of word: load i; sub 1; mul 2; pusharg; address; add [sp]; deref.
   EXPECT_EQ(MainBody("w := arr[i]; arr[j] := 9;"),
