@@ -283,8 +283,14 @@ static void EvaluateNot(Node *n) {
   }
 }
 
+static bool IsUnsignedInteger(const TypeDescr *t) {
+  return t && t->typeClass == kClassInteger && t->low >= 0;
+}
+
 // Without a type record to size it (-5), the negation is a 4-byte value,
-// as the binary "-" is.
+// as the binary "-" is.  The negation of an unsigned value is signed and
+// twice as large (up to 4 bytes), so that -65535 fits; of a signed value
+// it keeps that value's type.
 static void EvaluateNegate(Node *n) {
   SetIsValue(n);
   n->typeClass = kClassInteger;
@@ -292,8 +298,11 @@ static void EvaluateNegate(Node *n) {
   if (!HasOperands(n, 1))
     return;
   SetIsValue(Child(n, 1));
-  if (!GetNodeType(Child(n, 1)))
+  TypeDescr *t = GetNodeType(Child(n, 1));
+  if (!t)
     n->size = 4;
+  else if (IsUnsignedInteger(t))
+    n->size = t->size < 4 ? int32_t(t->size) * 2 : int32_t(t->size);
 }
 
 // A user-defined operator of that text turns the node into its call.
@@ -395,6 +404,15 @@ void nodecalc(Node *n) {
   ApplyNodeType(n);
 }
 
+// An integer sum of values that fit the 4-byte accumulator is typed by its
+// operands' sizes; a pointer sum stays a pointer, and a sum of wider values
+// keeps its left operand's type.
+static bool IsAccumulatorSum(const Node *n) {
+  const Node *left = Child(n, 1), *right = Child(n, 2);
+  return n->operandClass == kClassInteger && left && right && left->size <= 4 &&
+         right->size <= 4;
+}
+
 // ---- GetNodeType -----------------------------------------------------------------------------
 
 static TypeDescr *BaseOf(const TypeDescr *t) { return t ? t->base : nullptr; }
@@ -424,9 +442,15 @@ TypeDescr *GetNodeType(Node *n) {
     t = BaseOf(GetNodeType(Child(n, 1)));
     break;
   case kNodeNot:
-  case kNodeNegate:
-  case kNodeAdd:
     t = GetNodeType(Child(n, 1));
+    break;
+  case kNodeNegate: // see EvaluateNegate and KeepNarrowTyping
+    t = GetNodeType(Child(n, 1));
+    if (IsUnsignedInteger(t) && n->type != t)
+      t = nullptr;
+    break;
+  case kNodeAdd: // see KeepNarrowTyping
+    t = IsAccumulatorSum(n) ? n->type : GetNodeType(Child(n, 1));
     break;
   case kNodeSub:
     t = nullptr;
@@ -459,12 +483,42 @@ static void InternalStop(const char *line) {
   WaitForEnter();
 }
 
+// An integer sum is typed like the other arithmetic operators (2 bytes for
+// two bytes, else 4), so no bits are lost where its value is used wider
+// than its left operand: in writes, comparisons, arguments, indices and
+// wider expressions.  Assigned to a target no larger than its left
+// operand's type, though, the sum computed in that type gives the same
+// bits (the arithmetic is modular), in shorter code: x := x + 1 stays an
+// 8-bit increment for a byte x.  The same holds for the negation of an
+// unsigned value.  Such a node takes its left operand's type record, as do
+// the sums and negations inside it whose left operand is wide enough.
+static bool IsIntegerSumOrNegation(const Node *n) {
+  return n && ((n->kind == kNodeAdd && n->operandClass == kClassInteger) ||
+               (n->kind == kNodeNegate && n->typeClass == kClassInteger));
+}
+
+static void KeepNarrowTyping(Node *n, int32_t targetSize) {
+  if (!IsIntegerSumOrNegation(n))
+    return;
+  KeepNarrowTyping(Child(n, 1), targetSize);
+  if (n->kind == kNodeAdd)
+    KeepNarrowTyping(Child(n, 2), targetSize);
+  TypeDescr *t = GetNodeType(Child(n, 1));
+  if (!t || t->typeClass != kClassInteger || int64_t(t->size) < targetSize)
+    return;
+  n->type = t;
+  n->size = int32_t(t->size);
+  n->isSigned = t->low < 0;
+}
+
 // Integers, booleans, pointers, records and arrays.  An integer result is signed
 // when either operand is, so a negative product stays negative.
 static void ApplyScalarRules(Node *n) {
   Node *left = Child(n, 1), *right = Child(n, 2);
   if (n->kind == kNodeAssign) {
     SetIsValue(right);
+    if (n->operandClass == kClassInteger)
+      KeepNarrowTyping(right, left->size);
   } else if (IsArithmeticKind(n->kind)) {
     SetIsValue(left);
     SetIsValue(right);

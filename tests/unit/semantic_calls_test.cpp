@@ -188,13 +188,16 @@ TEST_F(SemanticTest, OneCharacterLiteralForACharIsCastToChar) {
 TEST_F(SemanticTest, VarArgumentMustBeAddressable) {
   ASSERT_EQ(Compile("var v: byte;\n"
                     "procedure f(var a: byte); begin end;\n"
-                    "begin f(v); f(v + 1); end.\n"),
+                    "begin f(v); f(byte(v)); f(v + 1); end.\n"),
             0);
   EXPECT_EQ(Shape(Statement(1)), "(11 f (18 v))");
   EXPECT_EQ(Get(Child(Statement(1), 1)->isValue), 0);
-  // v + 1 has v's type, so f is chosen, but the sum has no address.
+  // The cast has v's type, so f is chosen, but the cast has no address.
   EXPECT_NE(Get(Statement(2)->id), nullptr);
   EXPECT_NE(Output().find("error in expression (var_arg)"), std::string::npos);
+  // A sum is no byte at all: nothing fits.
+  EXPECT_EQ(Get(Statement(3)->id), nullptr);
+  EXPECT_NE(Output().find("Subroutine \"f\" not found."), std::string::npos);
 }
 
 TEST_F(SemanticTest, ValueForVarParameterIsReported) {

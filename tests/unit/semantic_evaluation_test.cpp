@@ -46,18 +46,52 @@ TEST_F(EvaluationTest, NamesBecomeReferencesCallsAndCasts) {
 }
 
 TEST_F(EvaluationTest, UnaryMinus) {
-  EXPECT_EQ(Fields(Value("l := -x;")), "1/1/0/0/1"); // takes x's type
+  // An unsigned value negated is signed and twice as large.
+  EXPECT_EQ(Fields(Value("l := -x;")), "1/2/1/0/1");
+  EXPECT_EQ(Get(Value("l := -x;")->type), nullptr);
+  EXPECT_EQ(Fields(Value("l := -a[1];")), "1/2/1/0/1"); // a smallint keeps its type
+  EXPECT_EQ(Fields(Value("l := -l;")), "1/4/1/0/1");
   // Without a type record it is a 4-byte value, like the binary "-".
   EXPECT_EQ(Fields(Value("l := -5;")), "1/4/1/0/1");
+  // Assigned to a target no larger than the operand, it keeps the operand's type.
+  Node *negation = Value("x := -x;");
+  EXPECT_EQ(Fields(negation), "1/1/0/0/1");
+  EXPECT_EQ(Get(negation->type), Get(Named("x")->type));
 }
 
 TEST_F(EvaluationTest, ArithmeticSizes) {
   EXPECT_EQ(Fields(Value("l := x * y;")), "1/2/0/1/1");
-  EXPECT_EQ(Fields(Value("l := x + y;")), "1/1/0/1/1"); // the left operand's type
+  EXPECT_EQ(Fields(Value("l := x + y;")), "1/2/0/1/1"); // like "*": no bits lost
+  EXPECT_EQ(Fields(Value("l := x + l;")), "1/4/1/1/1");
   EXPECT_EQ(Fields(Value("l := x - y;")), "1/4/1/1/1");
   EXPECT_EQ(Fields(Value("l := 1 + 2;")), "1/2/0/1/1");
   EXPECT_EQ(Fields(Value("l := x < y;")), "2/1/0/1/1");
   EXPECT_EQ(Fields(Value("p := p + 1;")), "3/2/0/3/1"); // a pointer stays a pointer
+}
+
+TEST_F(EvaluationTest, SumsAssignedToNoWiderTargetKeepTheLeftOperandsType) {
+  Node *sum = Value("x := x + y;");
+  EXPECT_EQ(Fields(sum), "1/1/0/1/1");
+  EXPECT_EQ(Get(sum->type), Get(Named("x")->type));
+  // Along the whole sum, and inside it wherever the left operand is wide enough.
+  sum = Value("x := x + y + 1;");
+  EXPECT_EQ(Fields(sum), "1/1/0/1/1");
+  EXPECT_EQ(Fields(Child(sum, 1)), "1/1/0/1/1");
+  sum = Value("x := y + (x + l);"); // the second sweep puts y on the right
+  EXPECT_EQ(Fields(sum), "1/1/0/1/1");
+  EXPECT_EQ(Fields(Child(sum, 1)), "1/1/0/1/1");
+  EXPECT_EQ(Fields(Value("a[1] := a[2] + x;")), "1/2/1/1/1");
+  // A wider target, or a sum under another operator, keeps every bit.
+  sum = Value("a[1] := x + y;");
+  EXPECT_EQ(Fields(sum), "1/2/0/1/1");
+  sum = Value("l := x + (y + l);");
+  EXPECT_EQ(Fields(sum), "1/4/1/1/1");
+  EXPECT_EQ(Fields(Child(sum, 1)), "1/4/1/1/1");
+  sum = Value("x := (x + y) * 2;");
+  EXPECT_EQ(Fields(Child(sum, 1)), "1/2/0/1/1");
+  sum = Value("x := x + (y + 1 > 2);");
+  EXPECT_TRUE(Reported("unknown combination of types for operator (1,2)"));
+  EXPECT_EQ(Fields(Child(Child(sum, 2), 1)), "1/2/0/1/1");
 }
 
 TEST_F(EvaluationTest, SignedOperandMakesASignedResult) {

@@ -39,6 +39,23 @@ TEST_F(TranslatorSchemeTest, AssignmentsOfConstantsAndVariables) {
             "uasmop_store 1 i\n");
 }
 
+TEST_F(TranslatorSchemeTest, SumsWorkInTheTargetsSizeOrWithoutLosingBits) {
+  EXPECT_EQ(MainBody("w := w + 1; i := i + j + 1; w := i + j; l := -w;"),
+            "uasmop_load 2 w\n"
+            "uasmop_add 2 \"1\"\n"
+            "uasmop_store 2 w\n"
+            "uasmop_load 1 i\n"
+            "uasmop_add 1 j\n"
+            "uasmop_add 1 \"1\"\n"
+            "uasmop_store 1 i\n"
+            "uasmop_load 1 i\n"
+            "uasmop_add 2 j\n"
+            "uasmop_store 2 w\n"
+            "uasmop_load 2 w\n"
+            "uasmop_neg 4 signed\n"
+            "uasmop_store 4 l\n");
+}
+
 TEST_F(TranslatorSchemeTest, StoresThroughAnAddressTakeConstantsVariablesOrATemporary) {
   EXPECT_EQ(MainBody("pw^ := 7; pw^ := w; pw^ := w * 3;"),
             "uasmop_load 2 pw\n"
@@ -253,8 +270,7 @@ TEST_F(TranslatorSchemeTest, VarAndConstArgumentsArePassedByAddress) {
             "uasmop_loadaddr 2 j\n"
             "uasmop_pusharg 4\n"
             "uasmop_load 1 i\n"
-            "uasmop_add 1 \"1\"\n"
-            "uasmop_typecast 2\n"
+            "uasmop_add 2 \"1\"\n"
             "uasmop_store 2 tmpvar1\n"
             "uasmop_loadaddr 2 tmpvar1\n"
             "uasmop_pusharg 4\n"

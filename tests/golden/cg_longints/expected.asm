@@ -835,11 +835,12 @@ label008end:
    call __movbtoa
    ;# typecast
    ld a,(__reg32a)
-   inc a
-   ;# typecast
-   ld hl,0
-   push hl
    ld l,a
+   ld h,0
+   inc hl
+   ;# typecast
+   ld de,0
+   push de
    push hl
    call __write_17
    call __write_crl_18

@@ -197,14 +197,13 @@ _main:
    call __write_crl_18
                        ; main.pas(30,5):   v := b + b;
    ld a,(ix+-11)
-   call __acctorega1
-   push ix
-   pop hl
-   ld bc,-11
-   add hl,bc
-   call __getarg1
-   call __op_add
-   ld de,(__reg32a+0)
+   ;sub/add 16
+   add a,(ix+-11)
+   ld l,a
+   ld a,0
+   adc a,0
+   ld h,a
+   ex de,hl
    ld (ix+-8),e
    ld (ix+-7),d
                        ; main.pas(31,3):   writeln(v);
@@ -242,9 +241,10 @@ _main:
    call __write_crl_18
                        ; main.pas(34,5):   w := b + 1;
    ld a,(ix+-11)
-   inc a
-   ld e,a
-   ld d,0
+   ld l,a
+   ld h,0
+   inc hl
+   ex de,hl
    ld (ix+-6),e
    ld (ix+-5),d
                        ; main.pas(35,3):   writeln(w);
@@ -371,11 +371,12 @@ _main:
    call __write_crl_18
                        ; main.pas(45,5):   i := s + 1;
    ld a,(ix+-12)
-   inc a
-   ld e,a
+   ld l,a
    rla
    sbc a,a
-   ld d,a
+   ld h,a
+   inc hl
+   ex de,hl
    ld (ix+-10),e
    ld (ix+-9),d
                        ; main.pas(46,3):   writeln(i);
