@@ -18,11 +18,24 @@ static void SourceComment(CG_State &st, const UasmOp *op) {
                       HeapTextOrEmpty(pos.lineText), "");
 }
 
+// The parent-frame slot of a subroutine other than the main program (which
+// is entered once) is saved at entry and restored at exit; see
+// kSavedParentFrameOffset.
+static bool SavesParentFrame(const CG_State &st) {
+  const ID *s = st.currentSubr;
+  return s && s->parentFrameMark != 0 && !(s->subr && s->subr->isMain);
+}
+
+static Text SavedParentFrameByte(int byte) {
+  return "(ix+" + DecimalText(kSavedParentFrameOffset + byte) + ")";
+}
+
 // Prologue: frame pointer, local area, and the parent-frame slot of a
 // subroutine whose variables nested subroutines reach.
 static void Prologue(CG_State &st) {
   int32_t localSize = st.currentSubr && st.currentSubr->subr ? st.currentSubr->subr->frameValue2 : 0;
   int mark = st.currentSubr ? st.currentSubr->parentFrameMark : 0;
+  Text slot = "(parentframe" + DecimalText(mark) + ")";
   CG_Emit(st, "push", "ix", "");
   CG_Emit(st, "ld", "ix", "0");
   CG_Emit(st, "add", "ix", "sp");
@@ -31,8 +44,22 @@ static void Prologue(CG_State &st) {
     CG_Emit(st, "add", "hl", "sp");
     CG_Emit(st, "ld", "sp", "hl");
   }
+  if (SavesParentFrame(st)) {
+    CG_Emit(st, "ld", "hl", slot);
+    CG_Emit(st, "ld", SavedParentFrameByte(0), "l");
+    CG_Emit(st, "ld", SavedParentFrameByte(1), "h");
+  }
   if (mark != 0)
-    CG_Emit(st, "ld", "(parentframe" + DecimalText(mark) + ")", "ix");
+    CG_Emit(st, "ld", slot, "ix");
+}
+
+// The value and registers a function returns are left alone: bc only.
+static void RestoreParentFrame(CG_State &st) {
+  if (!SavesParentFrame(st))
+    return;
+  CG_Emit(st, "ld", "c", SavedParentFrameByte(0));
+  CG_Emit(st, "ld", "b", SavedParentFrameByte(1));
+  CG_Emit(st, "ld", "(parentframe" + DecimalText(st.currentSubr->parentFrameMark) + ")", "bc");
 }
 
 // Epilogue: the callee drops its own parameter area; hl survives it.
@@ -44,6 +71,7 @@ static void Epilogue(CG_State &st, const UasmOp *op) {
   if (subr && subr->result && (place == kPlaceA || place == kPlaceHL))
     CG_AccToRegA(st, op);
   int32_t paramSize = subr ? subr->frameValue1 : 0;
+  RestoreParentFrame(st);
   CG_Emit(st, "ld", "sp", "ix");
   CG_Emit(st, "pop", "ix", "");
   if (paramSize != 0) {

@@ -2,7 +2,7 @@
 // the saved frame pointer (+0), the return address (+2), the last argument
 // at +4 and the earlier ones above it, the hidden result address above the
 // arguments; locals and temporaries below, from -5 downwards (the 4 bytes
-// just below the frame pointer stay unused).
+// just below the frame pointer hold no variable, see kFrameUnusedBytes).
 #include <cstdint>
 
 #include "translator/translate_internal.h"
@@ -59,7 +59,7 @@ static bool NeedsLocalSlot(const ID *c) {
 // Bytes and words first, packed; then the larger variables, the running
 // size raised to a multiple of 4 after every child of that second pass.
 static int64_t LayoutLocals(ID *s) {
-  int64_t b = 4;
+  int64_t b = kFrameUnusedBytes;
   for (ID *c = s->firstChild; c; c = c->next) {
     int64_t size = TypeSize(c);
     if (NeedsLocalSlot(c) && (size == 1 || size == 2)) {

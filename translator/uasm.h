@@ -123,6 +123,15 @@ void TranslateExpr(Node *n);
 
 // ---- Frame layout -------------------------------------------------------------------
 
+// The first bytes below the frame pointer belong to no variable.  A
+// subroutine whose variables nested subroutines reach through its
+// parent-frame slot keeps there the value the slot had at its entry, and
+// puts it back at its exit, so that after a recursive activation returns the
+// slot shows the live frame again.
+constexpr int32_t kFrameUnusedBytes = 4;
+constexpr int32_t kSavedParentFrameOffset = -4; // 2 bytes
+static_assert(-kSavedParentFrameOffset <= kFrameUnusedBytes && kSavedParentFrameOffset + 2 <= 0);
+
 // Lays out the frame of every subroutine that has a uasmop_subrbegin in the
 // list given by any of its ops.
 void LayoutFrames(UasmOp *op);

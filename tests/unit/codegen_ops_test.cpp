@@ -30,8 +30,28 @@ TEST_F(CodegenOpsTest, PrologueReservesLocalsAndStoresTheParentFrame) {
   OpI(uasmop_subrbegin, g);
   Lines lines = Loop(OpI(uasmop_enter, g)->prev);
   EXPECT_EQ(st_.currentSubr, g);
+  // The slot's value at entry is kept in the frame's unused bytes.
   EXPECT_EQ(lines, Lines({"   push ix", "   ld ix,0", "   add ix,sp", "   ld hl,-4",
-                          "   add hl,sp", "   ld sp,hl", "   ld (parentframe3),ix"}));
+                          "   add hl,sp", "   ld sp,hl", "   ld hl,(parentframe3)",
+                          "   ld (ix+-4),l", "   ld (ix+-3),h", "   ld (parentframe3),ix"}));
+}
+
+TEST_F(CodegenOpsTest, TheMainProgramEnteredOnceOnlyStoresItsParentFrame) {
+  main_->parentFrameMark = 1;
+  main_->subr->isMain = 1;
+  OpI(uasmop_subrbegin, main_);
+  OpI(uasmop_enter, main_);
+  Lines lines = Loop(Op(uasmop_leave, 0)->prev->prev);
+  EXPECT_EQ(lines, Lines({"   push ix", "   ld ix,0", "   add ix,sp", "   ld hl,-4",
+                          "   add hl,sp", "   ld sp,hl", "   ld (parentframe1),ix",
+                          "   ld sp,ix", "   pop ix", "   ret"}));
+}
+
+TEST_F(CodegenOpsTest, EpilogueRestoresASavedParentFrameLeavingHlAlone) {
+  st_.currentSubr = Subr("p_17", main_, 2);
+  EXPECT_EQ(General(Op(uasmop_leave, 0)),
+            Lines({"   ld c,(ix+-4)", "   ld b,(ix+-3)", "   ld (parentframe2),bc",
+                   "   ld sp,ix", "   pop ix", "   ret"}));
 }
 
 TEST_F(CodegenOpsTest, EpilogueDropsTheParameterAreaAroundTheReturnAddress) {

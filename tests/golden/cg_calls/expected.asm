@@ -474,6 +474,9 @@ outer_35:
    ld hl,-208
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe2)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe2),ix
                        ; main.pas(52,5):   k := 1;
    ld (ix+-5),1
@@ -516,6 +519,9 @@ outer_35:
    push hl
    call __write_17
    call __write_crl_18
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe2),bc
    ld sp,ix
    pop ix
    pop bc

@@ -84,11 +84,17 @@ p1_20:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe7)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe7),ix
                        ; main.pas(66,6):   v1 := 1;
    ld (ix+-5),1
                        ; main.pas(67,3):   p2;
    call p2_22
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe7),bc
    ld sp,ix
    pop ix
    ret
@@ -99,11 +105,17 @@ p2_22:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe6)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe6),ix
                        ; main.pas(61,8):     v2 := 2;
    ld (ix+-5),2
                        ; main.pas(62,5):     p3;
    call p3_24
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe6),bc
    ld sp,ix
    pop ix
    ret
@@ -114,11 +126,17 @@ p3_24:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe5)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe5),ix
                        ; main.pas(56,10):       v3 := 3;
    ld (ix+-5),3
                        ; main.pas(57,7):       p4;
    call p4_26
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe5),bc
    ld sp,ix
    pop ix
    ret
@@ -129,11 +147,17 @@ p4_26:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe3)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe3),ix
                        ; main.pas(51,12):         v4 := 4;
    ld (ix+-5),4
                        ; main.pas(52,9):         p5;
    call p5_28
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe3),bc
    ld sp,ix
    pop ix
    ret
@@ -144,11 +168,17 @@ p5_28:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe2)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe2),ix
                        ; main.pas(46,14):           v5 := 5;
    ld (ix+-5),5
                        ; main.pas(47,11):           p6;
    call p6_30
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe2),bc
    ld sp,ix
    pop ix
    ret
@@ -159,11 +189,17 @@ p6_30:
    ld hl,-8
    add hl,sp
    ld sp,hl
+   ld hl,(parentframe1)
+   ld (ix+-4),l
+   ld (ix+-3),h
    ld (parentframe1),ix
                        ; main.pas(41,16):             v6 := 0;
    ld (ix+-5),0
                        ; main.pas(42,13):             p7;
    call p7_32
+   ld c,(ix+-4)
+   ld b,(ix+-3)
+   ld (parentframe1),bc
    ld sp,ix
    pop ix
    ret
