@@ -25,7 +25,8 @@ static void PlaceInFrame(ID *v, int64_t offset) {
 
 // Every argument is pushed as one 4-byte slot, the last one nearest the
 // frame pointer.  A value parameter too big for a slot arrives as the
-// address of the argument, so it is reached like a "var" parameter.
+// address of the caller's copy of the argument, so it is reached like a
+// "var" parameter.
 static int64_t LayoutParameters(SubrRec *r) {
   int64_t a = 0;
   for (int i = r->paramCount; i >= 1; i--) {

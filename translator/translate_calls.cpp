@@ -5,16 +5,70 @@
 
 bool TravelsByAddress(int64_t size) { return size > 4; }
 
-// "var" and "const" arguments, and value arguments too big for one slot,
-// are passed as an address; the callee reaches the value through it.
+// With the source and destination addresses pushed: pushes the byte count
+// and calls the copy routine, which removes the three slots itself.
+static void CallBlockCopy(int64_t size) {
+  EmitText(uasmop_load, DecimalText(size), SizeOfValue(size));
+  EmitText(uasmop_pusharg, "", 4);
+  EmitText(uasmop_call, kBlockCopyRoutine, 0);
+}
+
+// "var" and "const" arguments are passed as an address; the callee reaches
+// the value through it.
 static bool PassesAddress(const SubrRec *r, int i) {
   if (!r || i > r->paramCount)
     return false;
   int32_t mode = r->paramModes[i - 1];
-  if (mode == kModeVar || mode == kModeConst)
-    return true;
-  const TypeDescr *t = r->paramTypes[i - 1];
-  return t && TravelsByAddress(t->size);
+  return mode == kModeVar || mode == kModeConst;
+}
+
+// A value parameter too big for its slot travels as an address too, of the
+// callee's own copy: the caller copies the argument into a fresh temporary
+// of the parameter's type and passes the temporary's address, so the
+// callee's changes stay there.
+static TypeDescr *CopiedValueParameter(const SubrRec *r, int i) {
+  if (!r || i > r->paramCount || r->paramModes[i - 1] != kModeValue)
+    return nullptr;
+  TypeDescr *t = r->paramTypes[i - 1];
+  return t && TravelsByAddress(t->size) ? t : nullptr;
+}
+
+// How far a string argument reaches: a string variable its declared size, a
+// constant its length byte and characters, a char made into a string two
+// bytes.
+static int64_t StringReach(const Node *arg) {
+  if (arg->kind == kNodeTypeCast && Child(arg, 1) && Child(arg, 1)->typeClass == kClassChar)
+    return 2;
+  return ValueSize(arg);
+}
+
+// A string copied short of its reach may say it is longer than the copy:
+// its length is cut to what the parameter holds.
+static void CutCopiedLength(ID *copy, int64_t maxLength) {
+  Text l = NewLabel();
+  Text max = DecimalText(maxLength);
+  EmitIdent(uasmop_load, copy, 1);
+  EmitText(uasmop_cmpgt, max, 1);
+  EmitText(uasmop_jumpfalse, l + "end", 0);
+  EmitText(uasmop_load, max, 1);
+  EmitIdent(uasmop_store, copy, 1);
+  DefineLabel(l + "end");
+}
+
+// A string argument is copied as far as it reaches and no further than the
+// parameter holds; anything else whole.
+static void PushCopyOfArgument(Node *arg, TypeDescr *param) {
+  ID *copy = NewTemp(param);
+  int64_t size = param->size;
+  int64_t reach = param->typeClass == kClassString ? StringReach(arg) : size;
+  TranslateAddress(arg);
+  EmitText(uasmop_pusharg, "", 4);
+  EmitIdent(uasmop_loadaddr, copy, 2);
+  EmitText(uasmop_pusharg, "", 4);
+  CallBlockCopy(reach > 0 && reach < size ? reach : size);
+  if (reach > size)
+    CutCopiedLength(copy, size - 1);
+  EmitIdent(uasmop_loadaddr, copy, 2);
 }
 
 // A function whose result does not fit the accumulator writes it into a
@@ -34,7 +88,9 @@ void TranslateCall(Node *n) {
     PushResultAddress(n, r);
   for (int i = 1; i <= n->childCount; i++) {
     Node *arg = Child(n, i);
-    if (PassesAddress(r, i))
+    if (TypeDescr *param = CopiedValueParameter(r, i))
+      PushCopyOfArgument(arg, param);
+    else if (PassesAddress(r, i))
       TranslateAddress(arg);
     else
       TranslateExpr(arg);
@@ -43,14 +99,11 @@ void TranslateCall(Node *n) {
   EmitIdent(uasmop_call, s, n->size);
 }
 
-// Pushes source address, destination address and byte count, then calls
-// the copy routine, which removes the three slots itself.
+// Source address, destination address, byte count, and the copy.
 void TranslateBlockAssign(Node *target, Node *value, int64_t size) {
   TranslateAddress(value);
   EmitText(uasmop_pusharg, "", 4);
   TranslateAddress(target);
   EmitText(uasmop_pusharg, "", 4);
-  EmitText(uasmop_load, DecimalText(size), SizeOfValue(size));
-  EmitText(uasmop_pusharg, "", 4);
-  EmitText(uasmop_call, kBlockCopyRoutine, 0);
+  CallBlockCopy(size);
 }

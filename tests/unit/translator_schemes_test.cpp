@@ -277,13 +277,61 @@ TEST_F(TranslatorSchemeTest, VarAndConstArgumentsArePassedByAddress) {
             "uasmop_call 0 p\n");
 }
 
-TEST_F(TranslatorSchemeTest, BigValueArgumentsTravelAsTheirAddress) {
+TEST_F(TranslatorSchemeTest, BigValueArgumentsTravelAsTheAddressOfACopy) {
+  // The record is copied whole; the string (251 bytes declared) as far as it
+  // reaches, short of the parameter's 256.
   EXPECT_EQ(MainBody("p(r, s);", "procedure p(x: rec; y: string); begin end;\n"),
             "uasmop_loadaddr 2 r\n"
             "uasmop_pusharg 4\n"
+            "uasmop_loadaddr 2 tmpvar1\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_load 1 \"7\"\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 \"__copyblock\"\n"
+            "uasmop_loadaddr 2 tmpvar1\n"
+            "uasmop_pusharg 4\n"
             "uasmop_loadaddr 2 s\n"
             "uasmop_pusharg 4\n"
+            "uasmop_loadaddr 2 tmpvar2\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_load 1 \"251\"\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 \"__copyblock\"\n"
+            "uasmop_loadaddr 2 tmpvar2\n"
+            "uasmop_pusharg 4\n"
             "uasmop_call 0 p\n");
+  EXPECT_EQ(int(Named("tmpvar1")->type->size), 7);
+  EXPECT_EQ(int(Named("tmpvar2")->type->size), 256);
+}
+
+TEST_F(TranslatorSchemeTest, StringArgumentsAreCopiedAsFarAsTheyReach) {
+  std::string body = MainBody("p('abc'); p(c);", "procedure p(y: string); begin end;\n");
+  // 'abc' is 4 bytes, a char made into a string 2.
+  EXPECT_NE(body.find("uasmop_load 1 \"4\"\nuasmop_pusharg 4\nuasmop_call 0 \"__copyblock\""),
+            std::string::npos) << body;
+  EXPECT_NE(body.find("uasmop_load 1 \"2\"\nuasmop_pusharg 4\nuasmop_call 0 \"__copyblock\""),
+            std::string::npos) << body;
+}
+
+TEST_F(TranslatorSchemeTest, AStringCopiedShortHasItsLengthCut) {
+  EXPECT_EQ(MainBody("q(s);", "type short = string[5];\n"
+                              "procedure q(y: short); begin end;\n"),
+            "uasmop_loadaddr 2 s\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_loadaddr 2 tmpvar1\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_load 1 \"6\"\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 \"__copyblock\"\n"
+            "uasmop_load 1 tmpvar1\n"
+            "uasmop_cmpgt 1 \"5\"\n"
+            "uasmop_jumpfalse 0 \"label001end\"\n"
+            "uasmop_load 1 \"5\"\n"
+            "uasmop_store 1 tmpvar1\n"
+            "uasmop_label 0 \"label001end\"\n"
+            "uasmop_loadaddr 2 tmpvar1\n"
+            "uasmop_pusharg 4\n"
+            "uasmop_call 0 q\n");
 }
 
 TEST_F(TranslatorSchemeTest, ABigResultIsWrittenToACallerTemporary) {
