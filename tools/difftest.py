@@ -90,6 +90,8 @@ def run_tarnwick(tarnwick, z80run, work, text, limit):
     if run.returncode != 0:
         err = run.stderr.decode(errors="replace")
         kind = "limit" if "limit" in err.lower() else "asm-or-run"
+        if "too large for field" in err:
+            kind = "too-big"   # more code than the 32K above 08000h hold
         return Outcome(kind, "status %d\n%s" % (run.returncode, err), ) if kind != "limit" else \
             Outcome("limit", err + "\noutput so far:\n" + run.stdout.decode(errors="replace"))
     return Outcome("ok", run.stdout.decode("latin-1"))
@@ -160,8 +162,8 @@ def compare_one(tarnwick, z80run, work, text, limit, expected=None):
         return "model", outcomes
     if tw.kind == "refused":
         return "refused", outcomes
-    if tw.kind == "limit":
-        return "limit", outcomes
+    if tw.kind in ("limit", "too-big"):
+        return tw.kind, outcomes
     if tw.kind != "ok" or tw.detail != fp.detail:
         return "differ", outcomes
     return "same", outcomes
@@ -232,10 +234,11 @@ def main(argv):
     elapsed = time.time() - start
     programs = sum(counts.values())
     print("difftest: %d programs, %d lines, %d same, %d differences, %d refused by tarnwick, "
-          "%d refused by fpc, %d over the T-state limit, %d where fpc disagrees with the "
-          "generator, %.0fs" % (programs, lines, counts.get("same", 0), counts.get("differ", 0),
-                                counts.get("refused", 0), counts.get("fpc-refused", 0),
-                                counts.get("limit", 0), counts.get("model", 0), elapsed))
+          "%d refused by fpc, %d over the T-state limit, %d too big for the Z80, %d where fpc "
+          "disagrees with the generator, %.0fs"
+          % (programs, lines, counts.get("same", 0), counts.get("differ", 0),
+             counts.get("refused", 0), counts.get("fpc-refused", 0), counts.get("limit", 0),
+             counts.get("too-big", 0), counts.get("model", 0), elapsed))
     bad = sum(v for k, v in counts.items() if k != "same")
     return 1 if bad else 0
 
