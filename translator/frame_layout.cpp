@@ -24,9 +24,9 @@ static void PlaceInFrame(ID *v, int64_t offset) {
 }
 
 // Every argument is pushed as one 4-byte slot, the last one nearest the
-// frame pointer.  A value parameter too big for a slot arrives as the
-// address of the caller's copy of the argument, so it is reached like a
-// "var" parameter.
+// frame pointer.  A value parameter too big for a slot, or a string,
+// arrives as the address of the caller's copy of the argument, so it is
+// reached like a "var" parameter.
 static int64_t LayoutParameters(SubrRec *r) {
   int64_t a = 0;
   for (int i = r->paramCount; i >= 1; i--) {
@@ -34,7 +34,7 @@ static int64_t LayoutParameters(SubrRec *r) {
     if (!p || !p->var)
       continue;
     PlaceInFrame(p, a + 4);
-    if (TravelsByAddress(TypeSize(p)))
+    if (ParameterTravelsByAddress(p->type))
       p->var->flags |= kVarByReference;
     a += 4;
   }

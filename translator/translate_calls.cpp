@@ -5,6 +5,12 @@
 
 bool TravelsByAddress(int64_t size) { return size > 4; }
 
+// A string shorter than its slot too: its length byte and characters are
+// not a number the slot could hold in place.
+bool ParameterTravelsByAddress(const TypeDescr *t) {
+  return t && (TravelsByAddress(t->size) || t->typeClass == kClassString);
+}
+
 // With the source and destination addresses pushed: pushes the byte count
 // and calls the copy routine, which removes the three slots itself.
 static void CallBlockCopy(int64_t size) {
@@ -22,15 +28,15 @@ static bool PassesAddress(const SubrRec *r, int i) {
   return mode == kModeVar || mode == kModeConst;
 }
 
-// A value parameter too big for its slot travels as an address too, of the
-// callee's own copy: the caller copies the argument into a fresh temporary
-// of the parameter's type and passes the temporary's address, so the
-// callee's changes stay there.
+// A value parameter too big for its slot, or a string, travels as an
+// address too, of the callee's own copy: the caller copies the argument
+// into a fresh temporary of the parameter's type and passes the
+// temporary's address, so the callee's changes stay there.
 static TypeDescr *CopiedValueParameter(const SubrRec *r, int i) {
   if (!r || i > r->paramCount || r->paramModes[i - 1] != kModeValue)
     return nullptr;
   TypeDescr *t = r->paramTypes[i - 1];
-  return t && TravelsByAddress(t->size) ? t : nullptr;
+  return ParameterTravelsByAddress(t) ? t : nullptr;
 }
 
 // How far a string argument reaches: a string variable its declared size, a

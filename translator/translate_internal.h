@@ -38,6 +38,9 @@ void TranslateCall(Node *n);
 void TranslateBlockAssign(Node *target, Node *value, int64_t size);
 // A value that the accumulator cannot hold travels as its address.
 bool TravelsByAddress(int64_t size);
+// A value parameter of this type arrives as the address of the caller's
+// copy: every string, and any other value too big for its slot.
+bool ParameterTravelsByAddress(const TypeDescr *t);
 
 // ---- translate_index.cpp ----------------------------------------------------------------
 

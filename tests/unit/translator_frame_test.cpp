@@ -33,6 +33,16 @@ TEST_F(TranslatorTest, ABigValueParameterIsReachedThroughItsAddress) {
   EXPECT_EQ(Frame("p"), "8/4");
 }
 
+TEST_F(TranslatorTest, AShortStringValueParameterIsReachedThroughItsAddressToo) {
+  ASSERT_EQ(Compile(Calling("type tiny = string[3];\n"
+                            "procedure p(s: tiny; b: byte); begin end;\n",
+                            "p(gs, gb)")),
+            0);
+  EXPECT_EQ(Slot("p", "b"), "4/0804");
+  EXPECT_EQ(Slot("p", "s"), "8/0844");
+  EXPECT_EQ(Frame("p"), "8/4");
+}
+
 TEST_F(TranslatorTest, SmallLocalsArePackedBeforeTheLargerOnes) {
   // a: byte; b: longint; c: word gives a -5, c -7, b -12, local area 12.
   ASSERT_EQ(Compile(Calling("procedure p; var a: byte; b: longint; c: word; begin end;\n", "p")),
