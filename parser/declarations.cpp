@@ -305,7 +305,7 @@ static bool SameParameters(const SubrRec *a, const SubrRec *b) {
 static ID *FindEarlierDeclaration(ID *scope, const Text &name, const ID *id) {
   ID *match = nullptr;
   for (ID *at = LastVisibleID(scope); at; at = at->prev) {
-    if (at->kind != kIdSubr || !at->subr || NameText(at) != name ||
+    if (at->kind != kIdSubr || !at->subr || !NameIs(at, name) ||
         !SameParameters(at->subr, id->subr))
       continue;
     Con() << AsmNameText(at) << ' ' << AsmNameText(id) << ' '

@@ -38,6 +38,18 @@ static void SetName(ID *id, const Text &name) {
     id->name.chars[i] = name[i];
 }
 
+// Compares the stored name with a whole text, without building a string:
+// look-ups run it for every ID they pass.  A text longer than 30 characters
+// never equals a stored (cut) name.
+bool NameIs(const ID *id, const Text &name) {
+  if (id->name.length != name.size())
+    return false;
+  for (size_t i = 0; i < name.size(); i++)
+    if (id->name.chars[i] != name[i])
+      return false;
+  return true;
+}
+
 Text AsmNameText(const ID *id) {
   Text t;
   for (int i = 0; i < id->asmName.length; i++)
@@ -131,7 +143,7 @@ ID *LastVisibleID(ID *scope) {
 ID *FindIDFrom(ID *scope, const Text &name) {
   ID *at = LastVisibleID(scope);
   while (at) {
-    if (NameText(at) == name)
+    if (NameIs(at, name))
       return at;
     at = at->prev ? at->prev : at->parent;
   }

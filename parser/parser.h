@@ -49,6 +49,7 @@ void SetRootID(ID *root);
 void ResetAsmNameCounter();
 
 Text NameText(const ID *id);
+bool NameIs(const ID *id, const Text &name); // the stored name equals the text
 Text AsmNameText(const ID *id);
 void SetAsmName(ID *id, const Text &name);
 

@@ -88,15 +88,6 @@ static int CandidateScore(const SubrRec *s, Node *call) {
   return score;
 }
 
-static bool NameIs(const ID *id, const Text &name) {
-  if (id->name.length != name.size())
-    return false;
-  for (size_t i = 0; i < name.size(); i++)
-    if (id->name.chars[i] != name[i])
-      return false;
-  return true;
-}
-
 // Every visible subroutine of that name and argument count is a candidate,
 // met in look-up order (inner and later declarations first); names of other
 // kinds are passed over.  The first candidate that beats every earlier score

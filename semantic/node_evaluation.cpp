@@ -212,7 +212,7 @@ static void EvaluateIndex(Node *n) {
 // Fields are kept from the last one back through the prev links.
 static ID *FindField(const TypeDescr *record, const Text &name) {
   for (ID *f = record ? record->fields : nullptr; f; f = f->prev)
-    if (NameText(f) == name)
+    if (NameIs(f, name))
       return f;
   return nullptr;
 }
