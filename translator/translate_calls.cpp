@@ -66,7 +66,7 @@ static void CutCopiedLength(ID *copy, int64_t maxLength) {
 static void PushCopyOfArgument(Node *arg, TypeDescr *param) {
   ID *copy = NewTemp(param);
   int64_t size = param->size;
-  int64_t reach = param->typeClass == kClassString ? StringReach(arg) : size;
+  int64_t reach = arg && param->typeClass == kClassString ? StringReach(arg) : size;
   TranslateAddress(arg);
   EmitText(uasmop_pusharg, "", 4);
   EmitIdent(uasmop_loadaddr, copy, 2);
