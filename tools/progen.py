@@ -419,8 +419,28 @@ class Index(Expr):
         return read_scalar(self, self.ref(m))
 
 
+class NoElement(Exception):
+    """s[i] := c on an empty string: the statement has to go."""
+
+
+class CharSlot:
+    """The i-th character of a string box, as a box of its own."""
+
+    def __init__(self, box, i):
+        self.box, self.i = box, i
+
+    @property
+    def v(self):
+        return self.box.v[self.i - 1]
+
+    @v.setter
+    def v(self, c):
+        s = self.box.v
+        self.box.v = s[:self.i - 1] + c + s[self.i:]
+
+
 class StrIndex(Expr):
-    """s[i] of a string, read only."""
+    """s[i] of a string: read, or written when s is a variable."""
     t = CHAR
 
     def __init__(self, base, index):
@@ -428,6 +448,19 @@ class StrIndex(Expr):
 
     def render(self):
         return "%s[%s]" % (self.sub[0].render(), self.sub[1].render())
+
+    def is_lvalue(self):
+        return self.sub[0].is_lvalue()
+
+    def ref(self, m):
+        box = self.sub[0].ref(m)
+        s = read_scalar(self.sub[0], box)
+        i = int_value(self.sub[1], self.sub[1].ev(m))
+        if not s:
+            raise NoElement()
+        if not 1 <= i <= len(s):
+            raise Unsafe(self.sub[1], Const(1))
+        return CharSlot(box, i)
 
     def ev(self, m):
         s = self.sub[0].ev(m)
@@ -745,6 +778,12 @@ class Assign(Stmt):
             assign_storage(dst, copy_storage(src))
             return
         v = value.ev(m)
+        if isinstance(target, StrIndex):
+            try:
+                target.ref(m).v = v
+            except NoElement:
+                raise Unsafe(self, Nop())
+            return
         if t.kind == "int" or t.kind == "enum":
             v = int_value(value, v)
             if not t.lo <= v <= t.hi:
@@ -993,7 +1032,8 @@ class Var:
         if self.role in ("loop", "counter", "const"):
             return False
         if self.role == "param":
-            return self.mode == 1 or (self.mode == 0 and self.t.kind not in ("str", "rec", "arr"))
+            return self.mode == 1 or (self.mode == 0 and (
+                self.t.kind not in ("str", "rec", "arr") or "big-value-param" not in AVOID))
         return True
 
 
@@ -1037,8 +1077,8 @@ class Program:
     # -- run
 
     def note_read(self, var, m):
-        if var.role == "param" and var.mode != 1 and var.t.kind in ("str", "rec", "arr") or \
-                var.role == "param" and var.mode == 2:
+        if var.role == "param" and var.mode == 0 and var.t.kind in ("str", "rec", "arr") and \
+                "big-value-param" in AVOID or var.role == "param" and var.mode == 2:
             # passed by address in this compiler, copied in Free Pascal: the
             # two agree only while the argument stays as it was
             for frame in reversed(m.frames):
@@ -1054,7 +1094,17 @@ class Program:
         for p, a in zip(fn.params, args):
             if p.mode == 1:
                 frame.store[p] = a.ref(m)
-            elif p.t.kind in ("rec", "arr") or p.mode == 2 and a.is_lvalue():
+            elif p.mode == 0 and p.t.kind in ("rec", "arr", "str") and \
+                    "big-value-param" not in AVOID:
+                if p.t.kind == "str":
+                    v = a.ev(m)
+                    if len(v) > p.t.length:
+                        raise Unsafe(a, StrConst("q"))
+                    frame.store[p] = Box(v)
+                else:
+                    frame.store[p] = copy_storage(a.ref(m))
+            elif p.t.kind in ("rec", "arr") or p.mode == 2 and a.is_lvalue() and \
+                    (a.t is p.t or p.t.kind == "str"):
                 store = a.ref(m)
                 frame.store[p] = store
                 frame.snapshots[p] = (copy_storage(store), node, Nop() if isinstance(node, Stmt)
@@ -1237,6 +1287,7 @@ def sub_body_lines(s, ind):
 AVOID = {
     "not-unsigned",        # not of a byte or word complements 32 bits
     "mixed-sign-bitwise",  # byte and/or/xor with a signed operand: 8-bit sign
+    "big-value-param",     # records, arrays, strings by value are not copied
 }
 
 CHARS = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,:-+*/=<>!?()"
@@ -1641,6 +1692,8 @@ class Generator:
     def statement(self, depth):
         r = self.r
         x = r.random()
+        if x < 0.03:
+            return self.char_element_assignment()
         if x < 0.35 or depth <= 0:
             return self.assignment()
         if x < 0.45 and not self.pure:
@@ -1685,6 +1738,13 @@ class Generator:
         else:
             self.sub.locals.append(v)
         return v
+
+    def char_element_assignment(self):
+        s = self.path_to(lambda t: t.kind == "str", writable=True)
+        if s is None:
+            return self.assignment()
+        index = self.int_expr(1) if self.chance(0.3) else Const(self.r.randint(1, 4))
+        return Assign(StrIndex(s, index), self.char_expr())
 
     def assignment(self):
         want = (lambda t: t.kind != "arr") if "array-assign" in AVOID else (lambda t: True)
@@ -1849,7 +1909,7 @@ class Generator:
             t = self.any_type() if self.chance(0.6) else r.choice(INTS)
             if t.kind == "ptr" and mode == 0 and is_function:
                 t = LONGINT
-            if t.kind in ("arr", "rec") and mode == 0:
+            if t.kind in ("arr", "rec") and mode == 0 and "big-value-param" in AVOID:
                 mode = 2
             if t.kind == "str":
                 t = STRING if mode != 1 else t
