@@ -1,5 +1,7 @@
 // The tokenizer: cuts one source line into tokens and acts on comments,
 // directive openers and asm blocks.
+#include <string_view>
+
 #include "lexer/lexer.h"
 
 // Every operator and punctuation item, each followed by one space ("{" twice).
@@ -19,8 +21,14 @@ static bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
 static bool AtEnd(uint16_t pos, const Text &line) { return pos > line.size(); }
 static char At(uint16_t pos, const Text &line) { return line[pos - 1]; }
 
+// t followed by a blank somewhere in the table.  Searched in place: the
+// tokenizer asks this for every character of every operator.
 bool IsOperator(const Text &t) {
-  return Text(kOperatorTable).find(t + " ") != Text::npos;
+  static const std::string_view table(kOperatorTable);
+  for (size_t at = table.find(t); at != std::string_view::npos; at = table.find(t, at + 1))
+    if (at + t.size() < table.size() && table[at + t.size()] == ' ')
+      return true;
+  return false;
 }
 
 void SkipSpaces(uint16_t &pos, const Text &line) {

@@ -63,7 +63,7 @@ fuzz_phase() {
     left=$((time_budget - (now - start)))
     [ $left -le 0 ] && break
     log=$work/fuzz.log
-    nice -n 19 build-fuzz/fuzz_compiler -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+    ASAN_OPTIONS=malloc_context_size=0 nice -n 19 build-fuzz/fuzz_compiler -max_len=4096 -timeout=60 -rss_limit_mb=2048 \
       -dict=tests/fuzz/tarnwick.dict -max_total_time=$left -print_final_stats=1 \
       -artifact_prefix="$work/artifacts/" "$corpus" "$work/seeds" >"$log" 2>&1
     status=$?

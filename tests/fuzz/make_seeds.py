@@ -35,8 +35,8 @@ DIRECTIVE_SEEDS = [
     # the include file carries declarations and its own directives
     "program i;\n{$i inc.inc}\nbegin x := 1; p(x); end." + MARK +
     "{$ifdef tarn}\nvar x: byte;\nprocedure p(b: byte);\nbegin\n  b := b + 1;\nend;\n{$endif}\n",
-    # the include file includes itself (open-file limit)
-    "program self;\n{$i inc.inc}\nbegin end." + MARK + "{$i inc.inc}\n",
+    # an include file that includes another one that is missing
+    "program self;\n{$i inc.inc}\nbegin end." + MARK + "{$i other.inc}\n",
     # unbalanced conditions
     "{$endif}\nprogram u; begin end.\n",
     "{$ifdef a}{$ifdef b}{$ifdef c}{$ifdef d}{$ifdef e}{$ifdef f}{$ifdef g}{$ifdef h}{$ifdef i}"
