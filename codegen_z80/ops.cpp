@@ -213,15 +213,22 @@ static void Store(CG_State &st, const UasmOp *op) {
   }
 }
 
-// In-line 32-bit complement of __reg32a.
+// In-line complement of __reg32a.  An unsigned byte or word is
+// complemented in its own width and the bytes above cleared, so that the
+// 32-bit value is 255 - b or 65535 - w, as a wider expression sees it.
 static void Complement(CG_State &st, const UasmOp *op) {
   CG_AccToRegA(st, op);
+  int width = !op->isSigned && (op->size == 1 || op->size == 2) ? op->size : 4;
   CG_Emit(st, "ld", "hl", "__reg32a");
   for (int i = 0; i < 4; i++) {
     if (i > 0)
       CG_Emit(st, "inc", "hl", "");
-    CG_Emit(st, "ld", "a", "0xff");
-    CG_Emit(st, "xor", "(hl)", "");
+    if (i < width) {
+      CG_Emit(st, "ld", "a", "0xff");
+      CG_Emit(st, "xor", "(hl)", "");
+    } else if (i == width) {
+      CG_Emit(st, "xor", "a", "");
+    }
     CG_Emit(st, "ld", "(hl)", "a");
   }
 }

@@ -315,9 +315,18 @@ bool R8Load(CG_State &st, Window &w) {
 //   in : (value in a) and|or|xor X, X of a 1-byte type
 //   out: and|or|xor X                                               place 3
 //   e.g. and (ix+-5)
+// The byte result widens right only when both sides widen alike and the
+// op's signed flag, by which its result is widened, says the same: a byte
+// and a shortint differ above bit 7 (162 xor -2 is -164, not 92), so any
+// mix is left to the 32-bit routine.
+static bool WidensAlike(const Window &w) {
+  bool isSigned = CG_OperandIsSigned(w.p);
+  return CG_ValueIsSigned(w.prev) == isSigned && (w.p->isSigned != 0) == isSigned;
+}
+
 bool R9ByteLogic(CG_State &st, Window &w) {
   if (!(Is(w.p, uasmop_and) || Is(w.p, uasmop_or) || Is(w.p, uasmop_xor)) ||
-      PrevPlace(w) != kPlaceA || !w.p->ident || TypeSize(w.p) != 1)
+      PrevPlace(w) != kPlaceA || !w.p->ident || TypeSize(w.p) != 1 || !WidensAlike(w))
     return false;
   CG_OpOperand(st, w.p, Is(w.p, uasmop_and) ? "and" : Is(w.p, uasmop_or) ? "or" : "xor");
   w.p->resultPlace = kPlaceA;

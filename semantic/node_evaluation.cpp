@@ -3,6 +3,8 @@
 // literals and puts simple operands of commutative operators on the right.
 // Evaluation is local (a node after its children) and never fails hard:
 // each problem is reported and the node keeps whatever could be set.
+#include <algorithm>
+
 #include "semantic/semantic.h"
 
 // ---- Small helpers -------------------------------------------------------------------
@@ -269,7 +271,9 @@ static void EvaluateStringConst(Node *n) {
 }
 
 // An operand without a type record (a comparison, a literal) would leave
-// "not" without any class; it takes the operand's fields instead.
+// "not" without any class; it takes the operand's fields instead.  An
+// integer literal is a signed number here, so not 0 is -1 (and not 200 is
+// -201, sized to hold it) rather than the complement within a byte.
 static void EvaluateNot(Node *n) {
   SetIsValue(n);
   if (!HasOperands(n, 1))
@@ -280,6 +284,10 @@ static void EvaluateNot(Node *n) {
     n->typeClass = operand->typeClass;
     n->size = operand->size;
     n->isSigned = operand->isSigned;
+  }
+  if (operand->kind == kNodeIntConst && operand->typeClass == kClassInteger) {
+    n->isSigned = 1;
+    n->size = std::min(4, SizeOfValue(-DecimalValue(NodeText(operand)) - 1));
   }
 }
 

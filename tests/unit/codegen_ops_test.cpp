@@ -311,13 +311,23 @@ TEST_F(CodegenOpsTest, NotAndNegateFirstBringTheValueIntoReg32a) {
   UasmOp *n = Op(uasmop_not, 1);
   Lines lines = General(n);
   EXPECT_EQ(n->resultPlace, 1);
-  Lines want = {"   call __acctorega1", "   ld hl,__reg32a"};
+  // An unsigned byte is complemented in 8 bits, the upper bytes cleared.
+  Lines want = {"   call __acctorega1", "   ld hl,__reg32a", "   ld a,0xff", "   xor (hl)",
+                "   ld (hl),a",          "   inc hl",         "   xor a",      "   ld (hl),a",
+                "   inc hl",             "   ld (hl),a",      "   inc hl",     "   ld (hl),a"};
+  EXPECT_EQ(lines, want);
+  // A signed byte, and any 4-byte value, in all 32 bits.
+  list_ = nullptr;
+  Before(3, 1, true);
+  UasmOp *signedNot = Op(uasmop_not, 1);
+  signedNot->isSigned = 1;
+  want = {"   call __acctorega1s", "   ld hl,__reg32a"};
   for (int i = 0; i < 4; i++) {
     if (i)
       want.push_back("   inc hl");
     want.insert(want.end(), {"   ld a,0xff", "   xor (hl)", "   ld (hl),a"});
   }
-  EXPECT_EQ(lines, want);
+  EXPECT_EQ(General(signedNot), want);
   list_ = nullptr;
   Before(12, 2, true);
   UasmOp *neg = Op(uasmop_neg, 2);

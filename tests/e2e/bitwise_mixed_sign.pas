@@ -1,9 +1,8 @@
 program bitwise_mixed_sign;
 {$i system.inc}
-{ Known fault, kept out of the registered cases until mended:
-  an and/or/xor of a byte and a signed byte (or of a byte and a cast to
-  longint) is done in register a and widened by the sign of the 8-bit
-  result: 162 xor 7 gives -91 instead of 165. }
+{ and/or/xor of a byte with a signed byte, or with a byte cast to longint,
+  widen each operand by its own sign before combining: 162 xor 7 is 165,
+  not the -91 of an 8-bit result widened by its sign. }
 var b, e: byte;
   s: shortint;
   l: longint;
