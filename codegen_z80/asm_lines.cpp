@@ -1,8 +1,6 @@
 // The asm line list, the text of one output line, the copy of the run-time
 // library and the writing of the output file.
-#include <filesystem>
 #include <fstream>
-#include <system_error>
 
 #include "codegen_z80/codegen.h"
 
@@ -45,39 +43,13 @@ Text CG_OutputFileName(const Text &firstArgument) {
   return CutText(name + ".asm");
 }
 
-// One line of the library: it ends at LF, CR or CR LF; characters past the
-// 255th are dropped.  False at the end of the file.
-static bool ReadLibraryLine(std::ifstream &file, Text &line) {
-  std::streambuf *buf = file.rdbuf();
-  line.clear();
-  int c = buf->sbumpc();
-  if (c == std::char_traits<char>::eof())
-    return false;
-  while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
-    if (line.size() < kMaxText)
-      line.push_back(static_cast<char>(c));
-    c = buf->sbumpc();
-  }
-  if (c == '\r' && buf->sgetc() == '\n')
-    buf->sbumpc();
-  return true;
-}
-
 void CG_CopyLibrary(CG_State &st) {
   static const char *const kLibrary = "system_z80lib.asm";
-  std::error_code ec;
-  if (!std::filesystem::exists(kLibrary, ec))
-    RunTimeStop(kStopFileNotFound, Text("file not found: ") + kLibrary);
   std::ifstream file;
-  if (!std::filesystem::is_directory(kLibrary, ec))
-    file.open(kLibrary, std::ios::binary);
-  if (!file.is_open())
-    RunTimeStop(kStopFileUnreadable, Text("cannot read file: ") + kLibrary);
+  OpenTextFile(file, kLibrary);
   Text line;
-  while (ReadLibraryLine(file, line))
+  while (ReadTextLine(file, line, kLibrary))
     CG_Emit(st, line, "", "");
-  if (file.bad())
-    RunTimeStop(kStopFileUnreadable, Text("cannot read file: ") + kLibrary);
 }
 
 void CG_WriteFile(const Text &fileName, const AsmLine *first) {

@@ -37,6 +37,15 @@ Text PositionText(const SourcePos &p);
 bool FileReadable(const Text &name);
 Text CharText(char c);
 
+// ---- Text files ----------------------------------------------------------
+
+// Opens a file for reading, or stops the run: status 2 when it does not
+// exist, 5 when it cannot be read (a directory, no permission).
+void OpenTextFile(std::ifstream &file, const Text &name);
+// One line: it ends at LF, CR or CR LF; characters past the 255th are read
+// and dropped.  False at the end of the file; a read error stops the run.
+bool ReadTextLine(std::ifstream &file, Text &line, const Text &name);
+
 // ---- Record arena --------------------------------------------------------
 
 // Records are allocated once and live until the run ends; a test harness or

@@ -1,8 +1,5 @@
 // Loading source files line by line, the include search, the include tree
 // on the console and the "LEX stat" block.
-#include <filesystem>
-#include <system_error>
-
 #include "lexer/lexer.h"
 
 LexerState gLex;
@@ -36,34 +33,6 @@ void LexProgram(const Text &mainFileName) {
   Con() << "after: " << gLex.tokens << " tokens, " << gLex.tokenChars << " chars\n\n";
 }
 
-static void OpenSourceFile(SourceFile &f, const Text &name) {
-  std::error_code ec;
-  if (name.empty() || !std::filesystem::exists(name, ec))
-    RunTimeStop(kStopFileNotFound, "file not found: " + name);
-  if (!std::filesystem::is_directory(name, ec))
-    f.file.open(name, std::ios::binary);
-  if (!f.file.is_open())
-    RunTimeStop(kStopFileUnreadable, "cannot read file: " + name);
-}
-
-// One line: it ends at LF, CR or CR LF.  Characters past the 255th are read
-// and dropped.  False at the end of the file.
-static bool ReadSourceLine(SourceFile &f) {
-  std::streambuf *buf = f.file.rdbuf();
-  f.line.clear();
-  int c = buf->sbumpc();
-  if (c == std::char_traits<char>::eof())
-    return false;
-  while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
-    if (f.line.size() < kMaxText)
-      f.line.push_back(static_cast<char>(c));
-    c = buf->sbumpc();
-  }
-  if (c == '\r' && buf->sgetc() == '\n')
-    buf->sbumpc();
-  return true;
-}
-
 void LoadSourceFile(LexerState &lex, const Text &name) {
   if (lex.includeDepth == 255)
     RunTimeStop(kStopLimit, "more than 255 source files open at once (including " +
@@ -78,9 +47,9 @@ void LoadSourceFile(LexerState &lex, const Text &name) {
   f.lex = &lex;
   f.fileName = NewHeapText(name);
   f.tokenStart = 1;
-  OpenSourceFile(f, name);
+  OpenTextFile(f.file, name);
   f.lineNumber = 0;
-  while (ReadSourceLine(f)) {
+  while (ReadTextLine(f.file, f.line, name)) {
     f.lineNumber += 1;
     lex.lines += 1;
     lex.chars += static_cast<uint32_t>(f.line.size());
@@ -90,8 +59,6 @@ void LoadSourceFile(LexerState &lex, const Text &name) {
     f.lineText = NewHeapText(f.line);
     ScanLine(f);
   }
-  if (f.file.bad())
-    RunTimeStop(kStopFileUnreadable, "cannot read file: " + name);
   f.file.close();
   lex.includeDepth -= 1;
 }

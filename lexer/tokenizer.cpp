@@ -150,11 +150,15 @@ static void ScanCommentChar(SourceFile &f) {
 }
 
 // In an asm block each line is one token, until a line containing "end;",
-// which is then scanned again as source text from its first column.
+// which is then scanned again as source text: from its first column, since
+// asm mode is met there at the start of a line.  Only an include that ends
+// inside an asm block switches it on in the middle of a line (the asm
+// keyword skips the rest of its own line); such a line goes on from where
+// the include left it, as from its first column it would run the include
+// again, and again.
 static void ScanAsmLine(SourceFile &f) {
   if (f.line.find("end;") != Text::npos) {
-    f.lex->asmMode = false;
-    f.scanPos = 1;
+    f.lex->asmMode = false; // the scan position is still where asm mode was met
     return;
   }
   EmitToken(f, f.line);

@@ -302,9 +302,13 @@ static bool SameParameters(const SubrRec *a, const SubrRec *b) {
 
 // An earlier declaration of the same subroutine in this scope (same name,
 // same parameter type records).  Each match is shown; the earliest wins.
+// A scope without children has no earlier declarations: its own ID and
+// its siblings belong to the enclosing scope, whose subroutines a nested
+// one of the same name must not take the label of.
 static ID *FindEarlierDeclaration(ID *scope, const Text &name, const ID *id) {
   ID *match = nullptr;
-  for (ID *at = LastVisibleID(scope); at; at = at->prev) {
+  ID *last = scope && scope->firstChild ? LastVisibleID(scope) : nullptr;
+  for (ID *at = last; at; at = at->prev) {
     if (at->kind != kIdSubr || !at->subr || !NameIs(at, name) ||
         !SameParameters(at->subr, id->subr))
       continue;

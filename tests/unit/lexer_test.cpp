@@ -226,6 +226,22 @@ TEST_F(LexerTest, SectionsAndCommentsCarryAcrossFiles) {
   EXPECT_EQ(TokenTexts(), (Tokens{"seen"}));
 }
 
+TEST_F(LexerTest, AsmBlockOpenedByAnIncludeInTheMiddleOfALine) {
+  // The line goes on after the include (from its first column it would
+  // include the file again, for ever): "end;" before or after it ends the
+  // block, and the rest of the line is source text again.
+  WriteFile("x.inc", "asm");
+  EXPECT_EQ(LexText("a {$i x.inc} end; b"), (Tokens{"a", "asm", "end", ";", "b"}));
+  EXPECT_EQ(LexText("end; {$i x.inc} c"), (Tokens{"end", ";", "asm", "c"}));
+  EXPECT_EQ(LexText("{$i x.inc} nop\n end;"), (Tokens{"asm", "{$i x.inc} nop", "end", ";"}));
+}
+
+TEST_F(LexerTest, ReadErrorStopsWithStatus5) {
+  // Opening works, reading fails: the run stops cleanly, on the console.
+  EXPECT_EQ(Lex("/proc/self/mem"), 5);
+  EXPECT_NE(Output().find("Runtime error 5: cannot read file: /proc/self/mem"), std::string::npos);
+}
+
 TEST_F(LexerTest, EmptyFileAndStatistics) {
   WriteFile("main.pas", "");
   EXPECT_EQ(Lex(), 0);

@@ -147,6 +147,19 @@ TEST_F(DeclarationsTest, ForwardDeclarationSharesItsLabel) {
   EXPECT_EQ(Output(), "p_16  main.pas(4,1) !!\n");
 }
 
+TEST_F(DeclarationsTest, NestedSubroutineOfAnOuterNameGetsItsOwnLabel) {
+  // Neither the enclosing subroutine nor its earlier siblings are earlier
+  // declarations of a nested one: sharing their label would define it twice.
+  ASSERT_EQ(Parse("procedure b; begin end;\nprocedure a;\n  procedure b; begin end;\n"
+                  "begin b; end;\nprocedure p;\n  procedure p; begin end;\nbegin end;\n"
+                  "begin a; end."), 0);
+  EXPECT_EQ(Output(), "");
+  ID *a = Declared(Main(), "a"), *p = Declared(Main(), "p");
+  EXPECT_NE(AsmNameText(a->firstChild), AsmNameText(Main()->firstChild));
+  EXPECT_NE(AsmNameText(p->firstChild), AsmNameText(p));
+  EXPECT_EQ(+a->firstChild->implementsEarlier, 0);
+}
+
 TEST_F(DeclarationsTest, EveryEarlierMatchIsShownAndTheEarliestWins) {
   ASSERT_EQ(Parse("procedure p; external;\nprocedure p; forward;\n"
                   "procedure p; [alias: 'pp']; begin end;\nbegin end."), 0);
