@@ -4,6 +4,7 @@
 // Evaluation is local (a node after its children) and never fails hard:
 // each problem is reported and the node keeps whatever could be set.
 #include <algorithm>
+#include <cctype>
 
 #include "semantic/semantic.h"
 
@@ -108,17 +109,47 @@ static int64_t EnumerationOrdinal(const ID *value) {
 
 static bool HasValueText(const ID *c) { return c->var && c->var->value; }
 
+static bool IsIntegerConstant(const ID *c) {
+  return c->kind == kIdConst && c->type && c->type->typeClass == kClassInteger;
+}
+
+// The ID that a name in c's declaration meant: the look-up as it stood
+// there, from the ID declared just before c.
+static const ID *FindBefore(const ID *c, const Text &name) {
+  for (const ID *at = c->prev ? c->prev : c->parent; at; at = at->prev ? at->prev : at->parent)
+    if (NameIs(at, name))
+      return at;
+  return nullptr;
+}
+
+static bool IsNameText(const Text &t) {
+  return !t.empty() && (std::isalpha(static_cast<unsigned char>(t[0])) || t[0] == '_');
+}
+
+// The value of an integer constant as decimal text: its own number, the
+// ordinal of an enumeration value, or for a constant declared as the name
+// of another one (const b = a; c = blue) that one's value, through a chain
+// of such names.  Any other text is kept as written.
+static Text ConstantValueText(const ID *c) {
+  Text text;
+  for (int link = 0; link < 256; link++) {
+    if (!HasValueText(c))
+      return DecimalText(EnumerationOrdinal(c));
+    text = HeapTextOrEmpty(static_cast<HeapText>(c->var->value));
+    const ID *named = IsNameText(text) ? FindBefore(c, text) : nullptr;
+    if (!named || !IsIntegerConstant(named))
+      return text;
+    c = named;
+  }
+  return text;
+}
+
 void FoldConstant(Node *n) {
-  if (n->kind != kNodeVarRef || !n->id || n->id->kind != kIdConst)
+  if (n->kind != kNodeVarRef || !n->id || !IsIntegerConstant(n->id))
     return;
   ID *c = n->id;
-  if (!c->type || c->type->typeClass != kClassInteger)
-    return;
   n->kind = kNodeIntConst;
-  if (HasValueText(c))
-    SetNodeText(n, HeapTextOrEmpty(static_cast<HeapText>(c->var->value)));
-  else
-    SetNodeText(n, DecimalText(EnumerationOrdinal(c)));
+  SetNodeText(n, ConstantValueText(c));
   // A literal from an untyped constant is sized by its value like any other
   // literal; a typed constant keeps its declared type.
   if (IsUntypedConstantType(c->type))
