@@ -1222,7 +1222,7 @@ def replace_in_list(stmts, node, replacement):
         if s is node:
             stmts[i] = replacement
             return True
-        if replace_in_exprs(s.sub, node, replacement):
+        if replace_in_exprs(s.sub, node, replacement, s):
             if isinstance(s, Case):
                 s.labels = regroup(s)
             return True
@@ -1240,14 +1240,30 @@ def regroup(case):
     return labels
 
 
-def replace_in_exprs(exprs, node, replacement):
+class AmbiguousArgument(Exception):
+    """A one-character literal would become an argument of an overloaded call."""
+
+
+def replace_in_exprs(exprs, node, replacement, owner=None):
     for i, e in enumerate(exprs):
         if e is node:
+            if is_overloaded_call(owner) and is_one_char_literal(replacement):
+                # Free Pascal takes 'x' for the char overload, this compiler
+                # for the string one: the program cannot be kept
+                raise AmbiguousArgument()
             exprs[i] = replacement
             return True
-        if replace_in_exprs(e.sub, node, replacement):
+        if replace_in_exprs(e.sub, node, replacement, e):
             return True
     return False
+
+
+def is_overloaded_call(e):
+    return isinstance(e, (Call, ProcCall)) and getattr(e.fn, "overloaded", False)
+
+
+def is_one_char_literal(e):
+    return isinstance(e, CharConst) or isinstance(e, StrConst) and len(e.s) == 1
 
 
 def var_section(variables, ind):
@@ -2080,7 +2096,10 @@ def build(seed, small=False):
                     break   # its code would not fit the 32K above 08000h
                 return p, out
             except Unsafe as u:
-                if u.replacement is None or not p.replace(u.node, u.replacement):
+                try:
+                    if u.replacement is None or not p.replace(u.node, u.replacement):
+                        break
+                except AmbiguousArgument:
                     break
             except (TooLong, RecursionError, NoElement):
                 break   # NoElement: an element written where no statement can go
