@@ -321,6 +321,11 @@ static void TypeCast(CG_State &st, UasmOp *op) {
   } else if (op->size == 2 && place == kPlaceReg32a) {
     CG_Emit(st, "ld", "hl", "(__reg32a)");
     place = kPlaceHL;
+  } else if (op->size == 2 && place == kPlaceA && !op->isSigned && CG_ValueIsSigned(op->prev)) {
+    // A signed byte made an unsigned word is its sign-extended 16 bits,
+    // and zeros above them: one fill for all of a cannot say both.
+    CG_WidenAToHL(st, true);
+    place = kPlaceHL;
   }
   op->resultPlace = place;
 }

@@ -3,7 +3,9 @@
 // through the run-time block-copy routine.
 #include "translator/translate_internal.h"
 
-bool TravelsByAddress(int64_t size) { return size > 4; }
+// The accumulator loads and stores 1, 2 or 4 bytes: a value of 3 bytes
+// (a small record or array) travels by its address like a bigger one.
+bool TravelsByAddress(int64_t size) { return size > 4 || size == 3; }
 
 // A string shorter than its slot too: its length byte and characters are
 // not a number the slot could hold in place.

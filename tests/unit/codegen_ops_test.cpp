@@ -350,6 +350,28 @@ TEST_F(CodegenOpsTest, WideningTypecastOnlyCommentsAndKeepsThePlace) {
   EXPECT_EQ(same->resultPlace, 3);
 }
 
+TEST_F(CodegenOpsTest, SignedByteMadeAnUnsignedWordIsWidenedIntoHlAtOnce) {
+  // word(s): 16 bits of sign, then zeros when it is widened further.
+  Before(3, 1, true);
+  UasmOp *toWord = Op(uasmop_typecast, 2);
+  EXPECT_EQ(General(toWord), Lines({"   ;# typecast", "   ld l,a", "   rla", "   sbc a,a",
+                                    "   ld h,a"}));
+  EXPECT_EQ(toWord->resultPlace, 12);
+  UasmOp *toLong = Op(uasmop_typecast, 4);
+  toLong->isSigned = 1;
+  General(toLong);
+  EXPECT_FALSE(CG_ValueIsSigned(toLong));
+  // A signed word, or an unsigned byte, stays in a: one fill serves.
+  list_ = nullptr;
+  Before(3, 1, true);
+  UasmOp *toSmallint = Op(uasmop_typecast, 2);
+  toSmallint->isSigned = 1;
+  EXPECT_EQ(General(toSmallint), Lines({"   ;# typecast"}));
+  list_ = nullptr;
+  Before(3, 1);
+  EXPECT_EQ(General(Op(uasmop_typecast, 2)), Lines({"   ;# typecast"}));
+}
+
 TEST_F(CodegenOpsTest, NarrowingTypecastKeepsOnlyTheLowPartInAOrHl) {
   Before(12, 2);
   UasmOp *toByte = Op(uasmop_typecast, 1);
