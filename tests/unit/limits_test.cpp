@@ -86,6 +86,18 @@ TEST_F(LimitsTest, NodesInOneStatementList) {
   EXPECT_TRUE(Reported("more than 65535 nodes in one statement list")) << Output().substr(0, 2000);
 }
 
+// Frame offsets are 32-bit numbers: locals of 2^31 bytes and more stop the
+// run, the largest that fit do not (the assembler judges the offsets).
+TEST_F(LimitsTest, FrameSize) {
+  auto withLocal = [](const std::string &high) {
+    return "program f;\nprocedure p;\nvar a: array [0.." + high +
+           "] of byte;\nbegin a[0] := 1; end;\nbegin p; end.\n";
+  };
+  EXPECT_EQ(Compile(withLocal("2147483000")), 0) << Output().substr(0, 2000);
+  EXPECT_EQ(Compile(withLocal("2147483647")), kStopLimit);
+  EXPECT_TRUE(Reported("stack frame larger than 2147483647 bytes")) << Output().substr(0, 2000);
+}
+
 // Subroutines whose locals a nested subroutine reads are numbered 1, 2, ...
 // in a byte: 255 of them fit, the 256th stops the run.
 TEST_F(LimitsTest, ParentFrames) {
