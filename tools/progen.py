@@ -1069,7 +1069,7 @@ class Sub:
 class Program:
     def __init__(self):
         self.types = []
-        self.consts = []       # (name, value text)
+        self.consts = []       # (name, declared text, value text)
         self.typed_consts = []  # (var, values)
         self.main = Sub("main", None, False)
         self.globals = []
@@ -1175,7 +1175,7 @@ class Program:
             out.append("{$i system.inc}")
         if self.consts:
             out.append("const")
-            for name, value in self.consts:
+            for name, value, _ in self.consts:
                 out.append("  %s = %s;" % (name, value))
         if self.types:
             out.append("type")
@@ -1492,7 +1492,7 @@ class Generator:
         if x < 0.25:
             return self.int_const(r.choice(INTS))
         if x < 0.3 and self.p.consts:
-            name, value = r.choice(self.p.consts)
+            name, _, value = r.choice(self.p.consts)
             return ConstName(name, value)
         if x < 0.35 and self.p.typed_consts:
             v, values = r.choice(self.p.typed_consts)
@@ -2003,7 +2003,11 @@ class Generator:
         self.make_types()
         for _ in range(r.randint(0, 3)):
             v = r.choice([3, 10, 100, 255, 1000, 40000, 70000])
-            p.consts.append((self.name("k"), ("$%x" % v) if self.chance(0.3) else str(v)))
+            text = ("$%x" % v) if self.chance(0.3) else str(v)
+            p.consts.append((self.name("k"), text, text))
+            if self.chance(0.3):   # a constant declared as the name of another
+                earlier = r.choice(p.consts)
+                p.consts.append((self.name("k"), earlier[0], earlier[2]))
         if self.chance(0.7):
             t = ArrT(self.name("ta"), [(lo, lo + r.randint(1, 4)) for lo in [r.choice([0, 1, 3])]],
                      r.choice([BYTE, WORD]))
