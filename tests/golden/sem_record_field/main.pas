@@ -5,4 +5,5 @@ begin
   x := r.a;
   x := r.zz;
   x := x.a;
+  x := (r + r).a;
 end.
