@@ -1,7 +1,12 @@
 program statements;
 
 { Every statement form: assignment, call, compound, if, while, repeat,
-  for up and down, case with else, and an asm block. }
+  for up and down, case with else, and an asm block.
+  It writes nothing (it includes no run-time): what it shows is in the
+  .asm file.  It runs to its end on the Z80 all the same.
+
+  Output:
+}
 type
   color = (red, green, blue);
 
