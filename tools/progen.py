@@ -540,9 +540,13 @@ class Length(Expr):
 
 
 class Cast(Expr):
-    def __init__(self, t, e):
+    """t(e); with wrap, an integer outside t's range keeps its low bits
+    (word(-1) is 65535, shortint(200) is -56), as both compilers do."""
+
+    def __init__(self, t, e, wrap=False):
         self.t = t
         self.sub = [e]
+        self.wrap = wrap
 
     def render(self):
         return "%s(%s)" % (self.t.name, self.sub[0].render())
@@ -552,8 +556,16 @@ class Cast(Expr):
         if self.sub[0].t.kind in ("int", "enum"):
             v = int_value(self.sub[0], v)
             if not self.t.lo <= v <= self.t.hi:
+                if self.wrap and self.sub[0].t.kind == "int" and self.t.kind == "int":
+                    return wrap_to(v, self.t)
                 raise Unsafe(self, self.sub[0] if self.sub[0].t.kind == "int" else Const(0))
         return v
+
+
+def wrap_to(v, t):
+    bits = 8 * t.size
+    v &= (1 << bits) - 1
+    return v - (1 << bits) if t.signed and v >= 1 << (bits - 1) else v
 
 
 ARITH = {"+", "-", "*", "div", "mod", "and", "or", "xor", "shl", "shr"}
@@ -1529,7 +1541,7 @@ class Generator:
             if e is not None:
                 return Not(e)
         if x < 0.17:
-            return Cast(r.choice(INTS), self.int_expr(depth - 1))
+            return Cast(r.choice(INTS), self.int_expr(depth - 1), wrap=self.chance(0.5))
         op = r.choice(["+", "+", "+", "-", "-", "*", "*", "div", "mod", "and", "or", "xor",
                        "shl", "shr"])
         left = self.int_expr(depth - 1)
