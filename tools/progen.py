@@ -1132,7 +1132,11 @@ class Program:
                 if p.t.kind == "str" and len(v) > p.t.length:
                     raise Unsafe(a, StrConst("q"))
                 frame.store[p] = Box(v)
-                if p.t.kind == "str" and a.is_lvalue():
+                # a variable of another type for a const parameter: this
+                # compiler may pass its address (a byte for a shortint),
+                # Free Pascal a copy; they agree while it stays as it was
+                if p.t.kind == "str" and a.is_lvalue() or \
+                        p.mode == 2 and a.is_lvalue() and p.t.kind in ("int", "enum"):
                     frame.snapshots[p] = (Box(v), node, Nop() if isinstance(node, Stmt)
                                           else default_value(node.t))
                     frame.store[p] = a.ref(m)
