@@ -117,9 +117,10 @@ IdentList ParseIdentList() {
   return list;
 }
 
+// An ID without a type (a subroutine's name) is no type either.
 TypeDescr *FindType(const Text &name) {
   ID *id = FindID(name);
-  if (!id) {
+  if (!id || !id->type) {
     ReportHere("Type \"" + name + "\" not found.");
     NoteMissingType();
     return nullptr;
@@ -208,11 +209,12 @@ static TypeDescr *ParseProcedureType() {
   return t;
 }
 
-// Any ID's type will do, so a variable's name stands for its type.
+// Any ID's type will do, so a variable's name stands for its type; an ID
+// without one (a subroutine's name) is reported like an unknown name.
 static TypeDescr *ParseTypeName() {
   Text name = CurrentToken;
   ID *id = FindIDFrom(gTypeScope, name);
-  if (!id) {
+  if (!id || !id->type) {
     ReportHere("type \"" + name + "\" not found");
     NoteMissingType();
   }

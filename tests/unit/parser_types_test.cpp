@@ -231,6 +231,18 @@ TEST_F(TypesTest, MissingTypesAreReported) {
   EXPECT_EQ(Output(), "Error at <unknown>: Type \"nothing\" not found.\n");
 }
 
+TEST_F(TypesTest, NamesOfIdsWithoutATypeAreNoTypes) {
+  // A subroutine's name found where a type is wanted is reported as such.
+  AddID(RootID(), CreateID(kIdSubr, "proc"));
+  gCurrentScope = RootID();
+  EXPECT_EQ(TypeOf("proc"), nullptr);
+  EXPECT_TRUE(TypeWasMissing());
+  EXPECT_EQ(Output(), "Error at main.pas(1,1): type \"proc\" not found\nproc\n^\n");
+  Tokens("");
+  EXPECT_EQ(FindType("proc"), nullptr);
+  EXPECT_EQ(Output(), "Error at <unknown>: Type \"proc\" not found.\n");
+}
+
 TEST_F(TypesTest, IdentListsHoldUpToTenNames) {
   Tokens("a, b, c : x");
   IdentList list = ParseIdentList();
