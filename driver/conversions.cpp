@@ -30,12 +30,15 @@ uint32_t HexValue(const Text &t) {
   return static_cast<uint32_t>(value);
 }
 
-// Wraps around in 64 bits without any test, as a two's-complement register would.
+// Wraps around in 64 bits without any test, as a two's-complement register
+// would.  A leading "-" (the value of a negative constant) negates.
 int64_t DecimalValue(const Text &t) {
+  bool negative = !t.empty() && t[0] == '-';
   uint64_t value = 0;
-  for (unsigned char c : t)
-    value = value * 10 + static_cast<uint64_t>(static_cast<int64_t>(c) - 48);
-  return static_cast<int64_t>(value);
+  for (size_t i = negative ? 1 : 0; i < t.size(); i++)
+    value = value * 10 + static_cast<uint64_t>(static_cast<int64_t>(
+                             static_cast<unsigned char>(t[i])) - 48);
+  return static_cast<int64_t>(negative ? 0 - value : value);
 }
 
 Text DecimalText(int64_t v) {

@@ -114,26 +114,29 @@ static void ElementRange(const TypeDescr *element, int64_t &low, int64_t &high) 
   }
 }
 
+// A value the element or constant type cannot hold is never cut to fit.
+static void CheckConstantFits(int64_t v, const TypeDescr *t, const Text &what) {
+  int64_t low, high;
+  ElementRange(t, low, high);
+  if (v < low || v > high)
+    RunTimeStop(kStopLimit, what + " " + DecimalText(v) + " outside " + DecimalText(low) +
+                                ".." + DecimalText(high));
+}
+
 // "(" value {"," value} ")": each value fills its element's bytes, low byte
 // first, so that the data list can copy the array byte by byte.
 static const void *ReadArrayConstant(const TypeDescr *t) {
-  if (t->size > 0xFFFF)
-    RunTimeStop(kStopLimit, "array constant larger than 65535 bytes");
   auto *bytes = static_cast<unsigned char *>(ArenaAlloc(t->size ? t->size : 1));
   std::memset(bytes, 0, t->size ? t->size : 1);
   const TypeDescr *element = t->base;
   uint32_t elementSize = element ? element->size : 0;
   uint32_t valueBytes = elementSize < 8 ? elementSize : 8;
-  int64_t low, high;
-  ElementRange(element, low, high);
   Expect("(");
   for (int64_t i = 0; i <= t->high - t->low; i++) {
     if (i > 0)
       Expect(",");
-    int64_t v = DecimalValue(ReadNumberText());
-    if (v < low || v > high)
-      RunTimeStop(kStopLimit, "array constant value " + DecimalText(v) + " outside " +
-                                  DecimalText(low) + ".." + DecimalText(high));
+    int64_t v = ReadOrdinalConstant();
+    CheckConstantFits(v, element, "array constant value");
     uint64_t at = uint64_t(i) * elementSize;
     for (uint32_t b = 0; b < valueBytes && at + b < t->size; b++)
       bytes[at + b] = static_cast<unsigned char>(uint64_t(v) >> (8 * b));
@@ -142,25 +145,51 @@ static const void *ReadArrayConstant(const TypeDescr *t) {
   return bytes;
 }
 
+// An untyped constant given as a string literal, or as the name of such a
+// constant, is a string constant (a char one when it has one character).
+static bool ReadStringConstant(TypeDescr *&type, const void *&value) {
+  Text chars;
+  if (IsStringLiteralToken(CurrentToken)) {
+    chars = DecodeStringLiteral(CurrentToken);
+  } else {
+    const ID *named = FindIDFrom(gTypeScope, CurrentToken);
+    if (!IsStringConstant(named))
+      return false;
+    chars = ConstantValueText(named);
+  }
+  NextToken();
+  int64_t length = int64_t(chars.size());
+  type = CreateTypeDescr(kClassString, length + 1, 0, length, nullptr);
+  value = NewShortString(chars);
+  return true;
+}
+
 // const-section = name [":" type] "=" value ";" { ... } up to a reserved word
+// An integer constant keeps its value as decimal text.
 void ParseConstSection(ID *scope) {
   do {
     Text name = CurrentToken;
     NextToken();
     TypeDescr *type = nullptr;
+    gTypeScope = scope;
     if (CurrentToken == ":") {
       Expect(":");
-      gTypeScope = scope;
       type = ParseType();
     }
     Expect("=");
-    if (!type)
-      type = CreateTypeDescr(kClassInteger, 1, 0, 0, nullptr);
     const void *value = nullptr;
-    if (type->typeClass == kClassInteger)
-      value = NewHeapText(ReadNumberText());
-    else if (type->typeClass == kClassArray)
+    if (!type) {
+      if (!ReadStringConstant(type, value)) {
+        type = CreateTypeDescr(kClassInteger, 1, 0, 0, nullptr);
+        value = NewHeapText(DecimalText(ReadOrdinalConstant()));
+      }
+    } else if (type->typeClass == kClassInteger) {
+      int64_t v = ReadOrdinalConstant();
+      CheckConstantFits(v, type, "constant value");
+      value = NewHeapText(DecimalText(v));
+    } else if (type->typeClass == kClassArray) {
       value = ReadArrayConstant(type);
+    }
     Expect(";");
     AddConst(scope, name, type, value);
   } while (!IsReservedWord(CurrentToken));

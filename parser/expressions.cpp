@@ -121,6 +121,10 @@ static void DecodeCharacterCode(const Text &run, size_t &pos, Text &value) {
     value += run.substr(start, pos - start);
 }
 
+bool IsStringLiteralToken(const Text &t) {
+  return !t.empty() && (t[0] == '\'' || (t[0] == '#' && t.size() > 1));
+}
+
 Text DecodeStringLiteral(const Text &run) {
   Text value;
   size_t pos = 0;
@@ -158,7 +162,7 @@ static Parsed ParsePrimary() {
   if (StartsNumber(token))
     return Parsed{CreateNodeText(kNodeIntConst, 0, nullptr, nullptr, nullptr,
                                  ReadNumberText()), 1};
-  if (token[0] == '\'' || (token[0] == '#' && token.size() > 1)) {
+  if (IsStringLiteralToken(token)) {
     Text value = DecodeStringLiteral(token);
     NextToken();
     return Parsed{CreateNodeText(kNodeStringConst, 0, nullptr, nullptr, nullptr, value), 1};

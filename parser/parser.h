@@ -115,12 +115,30 @@ int SizeOfValue(int64_t v);
 void ArraySize(TypeDescr *t);
 Text ReadNumberText();
 
+// ---- Constant values (constant_values.cpp) ------------------------------------------
+
+bool IsIntegerConstant(const ID *c);
+// An untyped constant declared as a string (or char) literal.
+bool IsStringConstant(const ID *c);
+// An integer constant's value as decimal text (an enumeration value's
+// ordinal); a string constant's characters.
+Text ConstantValueText(const ID *c);
+// A token that can begin an ordinal constant: a number, "-", a
+// one-character literal or the name of a constant.
+bool StartsOrdinalConstant(const Text &token);
+// Reads ["-"] (number | one-character literal | constant name) and steps
+// past it; isChar tells whether it was a character.  Anything else is
+// reported and counts as 0.
+int64_t ReadOrdinalConstant(bool *isChar = nullptr);
+
 // ---- Expressions (expressions.cpp) ----------------------------------------------------
 
 Node *ParseExpression();
 // The characters a literal run stands for: quoted segments with doubled
 // quotes undone, and "#" decimal codes.
 Text DecodeStringLiteral(const Text &run);
+// A quoted run or a "#" code: a string (or char) literal.
+bool IsStringLiteralToken(const Text &t);
 Node *ParseSubExpression(uint8_t minPriority);
 uint8_t OperatorPriority(const Text &token);
 // Returns the depth of the deepest argument tree (0 without arguments).

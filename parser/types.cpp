@@ -5,10 +5,6 @@
 
 #include "parser/parser.h"
 
-static bool StartsWithDigit(const Text &t) {
-  return !t.empty() && t[0] >= '0' && t[0] <= '9';
-}
-
 // ---- Built-in types -------------------------------------------------------------
 
 void InitBuiltinTypes() {
@@ -65,6 +61,19 @@ int SizeOfRange(int64_t low, int64_t high) {
 
 int SizeOfValue(int64_t v) { return SizeOfRange(v, v); }
 
+// The code generator holds every value in 32 bits: a decimal literal
+// beyond them stops the run (as a hexadecimal one does in HexValue).
+static void CheckLiteralFits32Bits(const Text &token) {
+  uint64_t v = 0;
+  for (char c : token) {
+    if (c < '0' || c > '9')
+      return;
+    v = v * 10 + uint64_t(c - '0');
+    if (v > 0xFFFFFFFFull)
+      RunTimeStop(kStopLimit, "constant " + token + " above 4294967295");
+  }
+}
+
 // An integer literal as decimal text: "$" and the following token are read
 // as one hexadecimal number; anything else is taken as written.
 Text ReadNumberText() {
@@ -73,6 +82,7 @@ Text ReadNumberText() {
     NextToken();
     result = DecimalText(HexValue(CurrentToken));
   } else {
+    CheckLiteralFits32Bits(CurrentToken);
     result = CurrentToken;
   }
   NextToken();
@@ -85,6 +95,9 @@ static void CheckFitsInt32(int64_t v, const char *what) {
                                 " outside -2147483648..2147483647");
 }
 
+// Nothing larger than the Z80's address space can be stored.
+constexpr uint64_t kMaxDataBytes = 65535;
+
 // Works from the innermost dimension outwards, since each dimension's size
 // is its element count times the size of what it holds.
 void ArraySize(TypeDescr *t) {
@@ -95,8 +108,8 @@ void ArraySize(TypeDescr *t) {
     TypeDescr *d = dims[i];
     uint64_t elementSize = d->base ? d->base->size : 0;
     int64_t count = d->high - d->low + 1;
-    if (count < 0 || (elementSize != 0 && uint64_t(count) > 0xFFFFFFFFull / elementSize))
-      RunTimeStop(kStopLimit, "array size outside 0..4294967295 bytes");
+    if (count < 0 || (elementSize != 0 && uint64_t(count) > kMaxDataBytes / elementSize))
+      RunTimeStop(kStopLimit, "array size outside 0..65535 bytes");
     d->size = static_cast<uint32_t>(elementSize * uint64_t(count));
   }
 }
@@ -117,6 +130,13 @@ IdentList ParseIdentList() {
   return list;
 }
 
+// The code generator has no 8-byte arithmetic, so int64, uint64 and any
+// integer type as wide are refused wherever a declaration uses them.
+static void CheckIntegerWidth(const TypeDescr *t, const SourcePos &at) {
+  if (t && t->typeClass == kClassInteger && t->size > 4)
+    ErrorAt(at, "64-bit integers are not supported");
+}
+
 // An ID without a type (a subroutine's name) is no type either.
 TypeDescr *FindType(const Text &name) {
   ID *id = FindID(name);
@@ -125,19 +145,22 @@ TypeDescr *FindType(const Text &name) {
     NoteMissingType();
     return nullptr;
   }
+  CheckIntegerWidth(id->type, CurrentPos());
   return id->type;
 }
 
 // ---- Type expressions -------------------------------------------------------------
 
-// Only the upper bound decides the size.
+// low .. high: a subrange of char when both bounds are characters, else of
+// the integers, as wide as both bounds need.
 static TypeDescr *ParseSubrange() {
-  int64_t low = DecimalValue(CurrentToken);
-  NextToken();
+  bool lowIsChar = false, highIsChar = false;
+  int64_t low = ReadOrdinalConstant(&lowIsChar);
   Expect("..");
-  int64_t high = DecimalValue(CurrentToken);
-  NextToken();
-  return CreateTypeDescr(kClassInteger, SizeOfValue(high), low, high, nullptr);
+  int64_t high = ReadOrdinalConstant(&highIsChar);
+  if (lowIsChar && highIsChar)
+    return CreateTypeDescr(kClassChar, 1, low, high, nullptr);
+  return CreateTypeDescr(kClassInteger, SizeOfRange(low, high), low, high, nullptr);
 }
 
 // ( name {, name} ): each name becomes a constant of the new type.
@@ -175,10 +198,9 @@ static TypeDescr *ParseStringType() {
   TypeDescr *t = CreateTypeDescr(kClassString, 251, 0, 250, nullptr);
   if (CurrentToken == "[") {
     Expect("[");
-    int64_t n = DecimalValue(ReadNumberText());
-    if (n < 0 || n >= INT32_MAX)
-      RunTimeStop(kStopLimit, "string length " + DecimalText(n) +
-                                  " outside 0..2147483646");
+    int64_t n = ReadOrdinalConstant();
+    if (n < 0 || n > 255) // the length byte counts the characters
+      RunTimeStop(kStopLimit, "string length " + DecimalText(n) + " outside 0..255");
     t->high = n;
     t->size = static_cast<uint32_t>(n + 1);
     Expect("]");
@@ -224,8 +246,7 @@ static TypeDescr *ParseTypeName() {
 
 // type = [packed] (array ... | record ...) | low .. high | ( names ) | object ...
 //      | ^ name | string [ [n] ] | file [of type] | procedure ... ) | name
-TypeDescr *ParseType() {
-  NestingGuard guard;
+static TypeDescr *ParseTypeExpression() {
   if (CurrentToken == "packed" || CurrentToken == "array" || CurrentToken == "record") {
     if (CurrentToken == "packed")
       NextToken();
@@ -241,8 +262,6 @@ TypeDescr *ParseType() {
     NoteMissingType();
     return nullptr;
   }
-  if (CurrentToken == "-" || StartsWithDigit(CurrentToken))
-    return ParseSubrange();
   if (CurrentToken == "(")
     return ParseEnumeration();
   if (CurrentToken == "object") {
@@ -257,13 +276,23 @@ TypeDescr *ParseType() {
     return ParseFileType();
   if (CurrentToken == "procedure")
     return ParseProcedureType();
+  if (StartsOrdinalConstant(CurrentToken))
+    return ParseSubrange();
   return ParseTypeName();
 }
 
-// One index range: a type name (its bounds) or low .. high.
+TypeDescr *ParseType() {
+  NestingGuard guard;
+  SourcePos start = CurrentPos();
+  TypeDescr *t = ParseTypeExpression();
+  CheckIntegerWidth(t, start);
+  return t;
+}
+
+// One index range: a type name (its bounds) or low .. high of constants.
 static TypeDescr *ParseIndexRange() {
   int64_t low = 0, high = 0;
-  if (!StartsWithDigit(CurrentToken)) {
+  if (!StartsOrdinalConstant(CurrentToken)) {
     TypeDescr *index = FindType(CurrentToken);
     if (index) {
       low = index->low;
@@ -271,11 +300,9 @@ static TypeDescr *ParseIndexRange() {
     }
     NextToken();
   } else {
-    low = DecimalValue(CurrentToken);
-    NextToken();
+    low = ReadOrdinalConstant();
     Expect("..");
-    high = DecimalValue(CurrentToken);
-    NextToken();
+    high = ReadOrdinalConstant();
   }
   CheckFitsInt32(low, "array bound");
   CheckFitsInt32(high, "array bound");

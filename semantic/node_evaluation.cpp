@@ -4,7 +4,6 @@
 // Evaluation is local (a node after its children) and never fails hard:
 // each problem is reported and the node keeps whatever could be set.
 #include <algorithm>
-#include <cctype>
 
 #include "semantic/semantic.h"
 
@@ -44,6 +43,19 @@ static bool IsArithmeticKind(int32_t kind) {
 
 static bool IsComparisonKind(int32_t kind) {
   return kind >= kNodeLess && kind <= kNodeNotEqual;
+}
+
+// A one-character literal where an ordinal value is wanted (an index, a
+// cast to an integer type, an operand beside an integer) is its character
+// code: it becomes that integer constant.
+static void UseCharCode(Node *n) {
+  if (!IsCharLiteral(n))
+    return;
+  auto code = static_cast<unsigned char>(NodeText(n)[0]);
+  n->kind = kNodeIntConst;
+  n->type = nullptr;
+  SetNodeText(n, DecimalText(code));
+  nodecalc(n);
 }
 
 // ---- The pass and its two sweeps --------------------------------------------------------
@@ -97,55 +109,25 @@ static bool IsUntypedConstantType(const TypeDescr *t) {
          !t->base && !t->fields;
 }
 
-// Enumeration values carry no value text: their number is their place among
-// the values of the same type, which the declaration added in order.
-static int64_t EnumerationOrdinal(const ID *value) {
-  int64_t ordinal = 0;
-  for (const ID *at = value->prev; at; at = at->prev)
-    if (at->kind == kIdConst && at->type == value->type && at->var && !at->var->value)
-      ordinal++;
-  return ordinal;
-}
-
-static bool HasValueText(const ID *c) { return c->var && c->var->value; }
-
-static bool IsIntegerConstant(const ID *c) {
-  return c->kind == kIdConst && c->type && c->type->typeClass == kClassInteger;
-}
-
-// The ID that a name in c's declaration meant: the look-up as it stood
-// there, from the ID declared just before c.
-static const ID *FindBefore(const ID *c, const Text &name) {
-  for (const ID *at = c->prev ? c->prev : c->parent; at; at = at->prev ? at->prev : at->parent)
-    if (NameIs(at, name))
-      return at;
-  return nullptr;
-}
-
-static bool IsNameText(const Text &t) {
-  return !t.empty() && (std::isalpha(static_cast<unsigned char>(t[0])) || t[0] == '_');
-}
-
-// The value of an integer constant as decimal text: its own number, the
-// ordinal of an enumeration value, or for a constant declared as the name
-// of another one (const b = a; c = blue) that one's value, through a chain
-// of such names.  Any other text is kept as written.
-static Text ConstantValueText(const ID *c) {
-  Text text;
-  for (int link = 0; link < 256; link++) {
-    if (!HasValueText(c))
-      return DecimalText(EnumerationOrdinal(c));
-    text = HeapTextOrEmpty(static_cast<HeapText>(c->var->value));
-    const ID *named = IsNameText(text) ? FindBefore(c, text) : nullptr;
-    if (!named || !IsIntegerConstant(named))
-      return text;
-    c = named;
-  }
-  return text;
+// A string constant becomes the literal it was declared as, so it serves
+// wherever a literal does (a one-character one also as a char).
+static void FoldStringConstant(Node *n) {
+  Text chars = ConstantValueText(n->id);
+  n->kind = kNodeStringConst;
+  n->id = nullptr;
+  n->type = nullptr;
+  SetNodeText(n, chars);
+  nodecalc(n);
 }
 
 void FoldConstant(Node *n) {
-  if (n->kind != kNodeVarRef || !n->id || !IsIntegerConstant(n->id))
+  if (n->kind != kNodeVarRef || !n->id)
+    return;
+  if (IsStringConstant(n->id)) {
+    FoldStringConstant(n);
+    return;
+  }
+  if (!IsIntegerConstant(n->id))
     return;
   ID *c = n->id;
   n->kind = kNodeIntConst;
@@ -229,12 +211,18 @@ static void EvaluateTypeCast(Node *n) {
   if (!t)
     ReportAtNode(n, "type \"" + name + "\" not found. (1)");
   n->id = t;
+  const TypeDescr *target = t ? t->type : nullptr;
+  if (target && target->typeClass == kClassInteger && target->size > 4)
+    ReportAtNode(n, "64-bit integers are not supported");
+  if (target && target->typeClass != kClassChar && target->typeClass != kClassString)
+    UseCharCode(Child(n, 1));
 }
 
 static void EvaluateIndex(Node *n) {
   n->isValue = 0;
   if (!HasOperands(n, 2))
     return;
+  UseCharCode(Child(n, 2));
   SetIsValue(Child(n, 2));
   if (Child(n, 1)->typeClass == kClassString) {
     n->typeClass = kClassChar;
@@ -604,9 +592,22 @@ static bool IsWholeArrayAssignment(const Node *n) {
          value->typeClass == kClassArray && target->size == value->size;
 }
 
+// 'A' + 1, n - '0', b = 'x': beside an integer a character is its code.
+// (An assignment keeps the types apart.)
+static void UseCharCodesBesideIntegers(Node *n) {
+  if (n->kind == kNodeAssign)
+    return;
+  Node *left = Child(n, 1), *right = Child(n, 2);
+  if (left->typeClass == kClassInteger)
+    UseCharCode(right);
+  if (right->typeClass == kClassInteger)
+    UseCharCode(left);
+}
+
 void CalcOperatorTypes(Node *n) {
   if (!HasOperands(n, 2))
     return;
+  UseCharCodesBesideIntegers(n);
   int32_t a = Child(n, 1)->typeClass, b = Child(n, 2)->typeClass;
   n->operandClass = OperandClassOf(a, b);
   if (IsWholeArrayAssignment(n))

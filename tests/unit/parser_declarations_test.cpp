@@ -70,7 +70,68 @@ TEST_F(DeclarationsTest, ArrayConstantsFillEachElementLowByteFirst) {
   EXPECT_EQ(Output(), "Runtime error 201: array constant value 256 outside 0..255\n");
   EXPECT_EQ(Parse("const t: array [1..2] of word = (1, 65536);\nbegin end."), kStopLimit);
   EXPECT_EQ(Parse("const t: array [0..70000] of byte = (1);\nbegin end."), kStopLimit);
-  EXPECT_EQ(Output(), "Runtime error 201: array constant larger than 65535 bytes\n");
+  EXPECT_EQ(Output(), "Runtime error 201: array size outside 0..65535 bytes\n");
+}
+
+// Bounds, string lengths, constants and array elements take integer
+// constants, one-character literals and "-"; an untyped string constant
+// keeps its characters.
+TEST_F(DeclarationsTest, ConstantValuesInDeclarations) {
+  ASSERT_EQ(Parse("type color = (red, green, blue);\n"
+                  "const n = 10; m = -n; c = 'a'; s = 'hey'; s2 = s; cr = #13;\n"
+                  "  t: array [green..blue] of char = ('x', c); h = $10;\n"
+                  "var a: array [1..n, c..'z'] of byte; r: m..n; l: c..'z'; st: string[h];\n"
+                  "begin end."), 0);
+  EXPECT_EQ(Output(), "");
+  auto value = [&](const char *name) {
+    return HeapTextOrEmpty(static_cast<HeapText>(Declared(Main(), name)->var->value));
+  };
+  EXPECT_EQ(value("m"), "-10");
+  EXPECT_EQ(value("s2"), "hey");
+  EXPECT_EQ(+Declared(Main(), "s2")->type->typeClass, kClassString);
+  EXPECT_EQ(value("cr"), "\r");
+  const auto *bytes = static_cast<const unsigned char *>(Declared(Main(), "t")->var->value);
+  EXPECT_EQ(bytes[0] * 1000 + bytes[1], 120097);
+  TypeDescr *a = Declared(Main(), "a")->type;
+  EXPECT_EQ(+a->high, 10);
+  EXPECT_EQ(+a->base->low, 97);
+  EXPECT_EQ(+a->size, 260u);
+  TypeDescr *r = Declared(Main(), "r")->type;
+  EXPECT_EQ(+r->low, -10);
+  EXPECT_EQ(+r->size, 1u);
+  EXPECT_EQ(+Declared(Main(), "l")->type->typeClass, kClassChar);
+  EXPECT_EQ(+Declared(Main(), "st")->type->size, 17u);
+
+  Parse("var v: byte; a: array [1..v] of byte; st: string[s];\nbegin end.");
+  EXPECT_EQ(Output(), "Error at main.pas(1,27): \"v\" is not an integer constant\n"
+                      "var v: byte; a: array [1..v] of byte; st: string[s];\n"
+                      "                          ^\n"
+                      "Error at main.pas(1,50): \"s\" is not an integer constant\n"
+                      "var v: byte; a: array [1..v] of byte; st: string[s];\n"
+                      "                                                 ^\n");
+}
+
+// Values that do not fit stop the run instead of being cut.
+TEST_F(DeclarationsTest, ConstantValuesOutOfRange) {
+  EXPECT_EQ(Parse("const b: byte = 256;\nbegin end."), kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: constant value 256 outside 0..255\n");
+  EXPECT_EQ(Parse("const t: array [0..1] of byte = (1, 18446744073709551617);\nbegin end."),
+            kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: constant 18446744073709551617 above 4294967295\n");
+  EXPECT_EQ(Parse("var s: string[256];\nbegin end."), kStopLimit);
+  EXPECT_EQ(Output(), "Runtime error 201: string length 256 outside 0..255\n");
+}
+
+// int64, uint64 and wider subranges are refused at every declaration.
+TEST_F(DeclarationsTest, SixtyFourBitIntegersAreReported) {
+  Parse("type big = int64;\nvar x: big; p: ^uint64;\n"
+        "function f(a: int64): byte; begin end;\nbegin end.");
+  size_t reports = 0;
+  for (size_t at = Output().find("64-bit integers are not supported"); at != std::string::npos;
+       at = Output().find("64-bit integers are not supported", at + 1))
+    reports++;
+  EXPECT_EQ(reports, 4u) << Output();
+  EXPECT_NE(Output().find("Error at main.pas(2,8): 64-bit"), std::string::npos) << Output();
 }
 
 TEST_F(DeclarationsTest, ConstantsOfOtherClassesReadNoValue) {

@@ -1,7 +1,7 @@
 program a;
-{ 2147483648 longints take 8 GB: beyond the 32-bit size of a type }
-type fits = array [0..1073741822] of longint;
-  big = array [0..2147483647] of longint;
+{ 16384 longints take 65536 bytes: more than the Z80 can address }
+type fits = array [0..16382] of longint;
+  big = array [0..16383] of longint;
 var x: byte;
 begin
 end.

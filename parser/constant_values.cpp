@@ -1,0 +1,88 @@
+// Constant values where the parser needs a number: array and subrange
+// bounds, string lengths, constant declarations and the elements of array
+// constants.  Such a value is an integer literal, a one-character literal
+// (its character code) or the name of a constant declared earlier, after
+// an optional "-".  Names are resolved as they stand at the declaration.
+#include "parser/parser.h"
+
+static bool HasValueText(const ID *c) { return c->var && c->var->value; }
+
+bool IsIntegerConstant(const ID *c) {
+  return c && c->kind == kIdConst && c->type && c->type->typeClass == kClassInteger;
+}
+
+bool IsStringConstant(const ID *c) {
+  return c && c->kind == kIdConst && c->type && c->type->typeClass == kClassString &&
+         HasValueText(c);
+}
+
+// Enumeration values carry no value text: their number is their place among
+// the values of the same type, which the declaration added in order.
+static int64_t EnumerationOrdinal(const ID *value) {
+  int64_t ordinal = 0;
+  for (const ID *at = value->prev; at; at = at->prev)
+    if (at->kind == kIdConst && at->type == value->type && !HasValueText(at))
+      ordinal++;
+  return ordinal;
+}
+
+Text ConstantValueText(const ID *c) {
+  if (!HasValueText(c))
+    return DecimalText(EnumerationOrdinal(c));
+  return HeapTextOrEmpty(static_cast<HeapText>(c->var->value));
+}
+
+static bool StartsNumber(const Text &t) {
+  return t == "$" || (!t.empty() && t[0] >= '0' && t[0] <= '9');
+}
+
+static bool IsCharLiteralToken(const Text &t) {
+  return IsStringLiteralToken(t) && DecodeStringLiteral(t).size() == 1;
+}
+
+static bool IsCharConstant(const ID *c) {
+  return IsStringConstant(c) && ConstantValueText(c).size() == 1;
+}
+
+bool StartsOrdinalConstant(const Text &token) {
+  if (token == "-" || StartsNumber(token) || IsCharLiteralToken(token))
+    return true;
+  const ID *c = FindIDFrom(gTypeScope, token);
+  return c && c->kind == kIdConst;
+}
+
+static int64_t ReadUnsignedOrdinal(bool &isChar) {
+  const Text token = CurrentToken;
+  const SourcePos at = CurrentPos();
+  if (StartsNumber(token))
+    return DecimalValue(ReadNumberText());
+  Text chars;
+  if (IsStringLiteralToken(token)) {
+    chars = DecodeStringLiteral(token);
+  } else if (const ID *c = FindIDFrom(gTypeScope, token)) {
+    if (IsIntegerConstant(c)) {
+      NextToken();
+      return DecimalValue(ConstantValueText(c));
+    }
+    if (IsCharConstant(c))
+      chars = ConstantValueText(c);
+  }
+  NextToken();
+  if (chars.size() == 1) {
+    isChar = true;
+    return static_cast<unsigned char>(chars[0]);
+  }
+  ErrorAt(at, "\"" + token + "\" is not an integer constant");
+  return 0;
+}
+
+int64_t ReadOrdinalConstant(bool *isChar) {
+  bool negative = CurrentToken == "-";
+  if (negative)
+    NextToken();
+  bool wasChar = false;
+  int64_t v = ReadUnsignedOrdinal(wasChar);
+  if (isChar)
+    *isChar = wasChar;
+  return negative ? -v : v;
+}
