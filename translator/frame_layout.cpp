@@ -88,8 +88,42 @@ void LayoutFrame(ID *s) {
   r->frameValue2 = CheckedFrameValue(LayoutLocals(s));
 }
 
+// The stack grows down from 07FFFh towards the heap, which starts at 0100h
+// (the memory map of docs/runtime.md): every frame of a call chain must fit
+// in between.
+constexpr int64_t kStackBytes = 0x7FFF - 0x0100;
+
+// Saved frame pointer, return address, arguments and locals.
+static int64_t FrameBytes(const SubrRec *r) {
+  return int64_t(r->frameValue1) + 4 + int64_t(r->frameValue2);
+}
+
+// The main program's frame lies under every other one, so each subroutine's
+// frame must fit beside it.
+static void CheckStackSpace(UasmOp *first) {
+  int64_t mainBytes = 0;
+  for (UasmOp *at = first; at; at = at->next)
+    if (at->code == uasmop_subrbegin && at->ident->subr && at->ident->subr->isMain)
+      mainBytes = FrameBytes(at->ident->subr);
+  if (mainBytes > kStackBytes)
+    RunTimeStop(kStopLimit, "stack frame of the main program takes " +
+                                DecimalText(mainBytes) + " bytes, more than the " +
+                                DecimalText(kStackBytes) + " bytes of stack");
+  for (UasmOp *at = first; at; at = at->next) {
+    if (at->code != uasmop_subrbegin || !at->ident->subr || at->ident->subr->isMain)
+      continue;
+    int64_t bytes = mainBytes + FrameBytes(at->ident->subr);
+    if (bytes > kStackBytes)
+      RunTimeStop(kStopLimit, "stack frames of the main program and " +
+                                  NameText(at->ident) + " take " + DecimalText(bytes) +
+                                  " bytes, more than the " + DecimalText(kStackBytes) +
+                                  " bytes of stack");
+  }
+}
+
 void LayoutFrames(UasmOp *op) {
   for (UasmOp *at = FirstOp(op); at; at = at->next)
     if (at->code == uasmop_subrbegin)
       LayoutFrame(at->ident);
+  CheckStackSpace(FirstOp(op));
 }

@@ -86,20 +86,24 @@ TEST_F(LimitsTest, NodesInOneStatementList) {
   EXPECT_TRUE(Reported("more than 65535 nodes in one statement list")) << Output().substr(0, 2000);
 }
 
-// Frame offsets are 32-bit numbers: locals of 2^31 bytes and more stop the
-// run, the largest that fit do not (the assembler judges the offsets).
+// Every frame lies on the stack, between 07FFFh and the heap at 0100h,
+// above the main program's frame: 32511 bytes for both together.
 TEST_F(LimitsTest, FrameSize) {
-  auto withLocal = [](const std::string &high) {
-    return "program f;\nprocedure p;\nvar a: array [0.." + high +
-           "] of byte;\nbegin a[0] := 1; end;\nbegin p; end.\n";
+  auto withLocals = [](const std::string &inP, const std::string &inMain) {
+    return "program f;\nprocedure p;\nvar a: array [1.." + inP +
+           "] of byte;\nbegin a[1] := 1; end;\nvar g: array [1.." + inMain +
+           "] of byte;\nbegin g[1] := 1; p; end.\n";
   };
-  EXPECT_EQ(Compile(withLocal("2147483000")), 0) << Output().substr(0, 2000);
-  EXPECT_EQ(Compile(withLocal("2147483647")), kStopLimit);
-  EXPECT_TRUE(Reported("stack frame larger than 2147483647 bytes")) << Output().substr(0, 2000);
+  // Each frame: 4 bytes of link, 4 unused, the locals rounded up to 4.
+  EXPECT_EQ(Compile(withLocals("16244", "16248")), 0) << Output().substr(0, 2000);
+  EXPECT_EQ(Compile(withLocals("16248", "16248")), kStopLimit);
+  EXPECT_TRUE(Reported("stack frames of the main program and p take 32512 bytes, more "
+                       "than the 32511 bytes of stack")) << Output().substr(0, 2000);
+  EXPECT_EQ(Compile(withLocals("1", "32504")), kStopLimit);
+  EXPECT_TRUE(Reported("stack frame of the main program takes 32512 bytes, more than "
+                       "the 32511 bytes of stack")) << Output().substr(0, 2000);
 }
 
-// Subroutines whose locals a nested subroutine reads are numbered 1, 2, ...
-// in a byte: 255 of them fit, the 256th stops the run.
 TEST_F(LimitsTest, ParentFrames) {
   auto withNested = [](int count) {
     std::string src = "program frames;\n";
