@@ -1,0 +1,1 @@
+; run-time library (empty for this case)
