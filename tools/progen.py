@@ -6,7 +6,9 @@
 Writes one valid, deterministic program of the dialect (standard output or
 FILE).  The program uses every integer type, booleans, chars, strings,
 enumerations, arrays of one and two dimensions with non-zero low bounds,
-records, pointers with new and @, typed and untyped constants, nested
+records, pointers with new and @, typed and untyped constants (also
+string and char ones, and named constants as array bounds and string
+lengths), one-character literals cast to integers (also as indices), nested
 procedures and functions with value, var and const parameters, recursion,
 forward declarations, overloads, and every statement form, and prints the
 values of its variables with writeln as it goes and at its end.
@@ -73,7 +75,7 @@ class StrT(Type):
         self.name, self.length = name, length
 
     def decl(self):
-        return "string[%d]" % self.length
+        return "string[%s]" % (getattr(self, "length_name", None) or self.length)
 
 
 class EnumT(Type):
@@ -95,7 +97,10 @@ class ArrT(Type):
         self.name, self.dims, self.elem = name, dims, elem
 
     def decl(self):
-        return "array [%s] of %s" % (", ".join("%d..%d" % d for d in self.dims), self.elem.ref())
+        names = getattr(self, "bound_names", {})   # (dimension, 0 or 1): constant name
+        return "array [%s] of %s" % (", ".join(
+            "%s..%s" % (names.get((k, 0), lo), names.get((k, 1), hi))
+            for k, (lo, hi) in enumerate(self.dims)), self.elem.ref())
 
     def after(self, k):
         """The type left after indexing k dimensions."""
@@ -1082,6 +1087,7 @@ class Program:
     def __init__(self):
         self.types = []
         self.consts = []       # (name, declared text, value text)
+        self.str_consts = []   # (name, characters): untyped string and char constants
         self.typed_consts = []  # (var, values)
         self.main = Sub("main", None, False)
         self.globals = []
@@ -1189,10 +1195,12 @@ class Program:
         out = ["program generated;"]
         if not fpc:
             out.append("{$i system.inc}")
-        if self.consts:
+        if self.consts or self.str_consts:
             out.append("const")
             for name, value, _ in self.consts:
                 out.append("  %s = %s;" % (name, value))
+            for name, chars in self.str_consts:
+                out.append("  %s = '%s';" % (name, chars))
         if self.types:
             out.append("type")
             for t in self.types:
@@ -1485,6 +1493,8 @@ class Generator:
         return not self.pure
 
     def index_expr(self, lo, hi):
+        if self.chance(0.1) and self.char_code(lo, hi) is not None:
+            return self.char_code(lo, hi)
         if self.chance(0.5) or self.depth > 2:
             return Const(self.r.randint(lo, hi))
         loops = [v for v in self.loopvars]
@@ -1505,6 +1515,8 @@ class Generator:
     def int_leaf(self):
         r = self.r
         x = r.random()
+        if x < 0.03:
+            return self.char_code(0, 255)
         if x < 0.25:
             return self.int_const(r.choice(INTS))
         if x < 0.3 and self.p.consts:
@@ -1601,6 +1613,9 @@ class Generator:
 
     def char_expr(self):
         r = self.r
+        named = self.named_string(lambda chars: len(chars) == 1)
+        if named is not None:
+            return NamedChar(*named)
         x = r.random()
         if x < 0.3:
             return CharConst(r.choice(CHARS))
@@ -1617,6 +1632,9 @@ class Generator:
 
     def str_expr(self, depth):
         r = self.r
+        named = self.named_string(lambda chars: len(chars) != 1)
+        if named is not None:
+            return NamedStr(*named)
         x = r.random()
         if depth > 0 and x < 0.3:
             left = self.str_expr(depth - 1)
@@ -2017,6 +2035,8 @@ class Generator:
         p = self.p
         self.count_news = 0
         self.make_types()
+        self.name_bounds()
+        self.make_string_consts()
         for _ in range(r.randint(0, 3)):
             v = r.choice([3, 10, 100, 255, 1000, 40000, 70000])
             text = ("$%x" % v) if self.chance(0.3) else str(v)
@@ -2082,6 +2102,48 @@ class Generator:
         args = self.arguments(s)
         return ProcCall(s, args) if args is not None else None
 
+    # -- char codes, named bounds and lengths, string constants
+
+    def char_code(self, lo, hi):
+        """t('x') for an integer type t: the code of a character in lo..hi, or None."""
+        codes = [ord(c) for c in CHARS if lo <= ord(c) <= hi]
+        if not codes:
+            return None
+        return CharCode(self.r.choice(INTS), chr(self.r.choice(codes)))
+
+    def bound_name(self, v):
+        """The name of an untyped constant of value v (declared when needed)."""
+        for name, text, value in self.p.consts:
+            if text == str(v):
+                return name
+        name = self.name("k")
+        self.p.consts.append((name, str(v), str(v)))
+        return name
+
+    def name_bounds(self):
+        """Some array bounds and string lengths are written as constants."""
+        for t in self.arrs:
+            t.bound_names = {}
+            for k, (lo, hi) in enumerate(t.dims):
+                for end, v in ((0, lo), (1, hi)):
+                    if self.chance(0.25):
+                        t.bound_names[(k, end)] = self.bound_name(v)
+        for t in self.strs:
+            if self.chance(0.4):
+                t.length_name = self.bound_name(t.length)
+
+    def make_string_consts(self):
+        for _ in range(self.r.randint(0, 3)):
+            chars = self.r.choice(CHARS) if self.chance(0.4) else self.str_const(8)
+            self.p.str_consts.append((self.name("sk"), chars))
+
+    def named_string(self, pred):
+        """Now and then (name, characters) of a string constant that pred takes."""
+        choices = [c for c in self.p.str_consts if pred(c[1])]
+        if not choices or not self.chance(0.12):
+            return None
+        return self.r.choice(choices)
+
 
 class ConstName(Expr):
     """An untyped constant by its name: the compiler folds it to a literal."""
@@ -2099,6 +2161,41 @@ class ConstName(Expr):
 
     def ev(self, m):
         return self.v
+
+
+class CharCode(Expr):
+    """t('x'): a one-character literal cast to an integer type is its code."""
+
+    def __init__(self, t, c):
+        self.t, self.c = t, c
+
+    def render(self):
+        return "%s('%s')" % (self.t.name, self.c)
+
+    def ev(self, m):
+        return ord(self.c)
+
+
+class NamedChar(CharConst):
+    """A one-character untyped constant by its name."""
+
+    def __init__(self, name, c):
+        CharConst.__init__(self, c)
+        self.name = name
+
+    def render(self):
+        return self.name
+
+
+class NamedStr(StrConst):
+    """An untyped string constant by its name."""
+
+    def __init__(self, name, chars):
+        StrConst.__init__(self, chars)
+        self.name = name
+
+    def render(self):
+        return self.name
 
 
 MAX_LINES = 330
