@@ -109,6 +109,15 @@ class ArrT(Type):
         return ArrT(None, self.dims[k:], self.elem)
 
 
+class CharArrT(ArrT):
+    """array ['c'..'h'] of T: indexed by one-character literals only (the
+    index nodes are constants of the characters' codes)."""
+
+    def decl(self):
+        (lo, hi), = self.dims
+        return "array ['%s'..'%s'] of %s" % (chr(lo), chr(hi), self.elem.ref())
+
+
 class RecT(Type):
     kind = "rec"
 
@@ -407,6 +416,8 @@ class Index(Expr):
         self.t = t
 
     def render(self):
+        if isinstance(self.sub[0].t, CharArrT):
+            return "%s['%s']" % (self.sub[0].render(), chr(self.sub[1].v))
         return "%s[%s]" % (self.sub[0].render(), self.sub[1].render())
 
     def is_lvalue(self):
@@ -1479,7 +1490,9 @@ class Generator:
             if t.kind == "arr":
                 for k in range(len(t.dims)):
                     lo, hi = t.dims[k]
-                    e = Index(e, self.index_expr(lo, hi), t.after(k + 1))
+                    index = Const(self.r.randint(lo, hi)) if isinstance(t, CharArrT) \
+                        else self.index_expr(lo, hi)
+                    e = Index(e, index, t.after(k + 1))
             elif t.kind == "rec":
                 fields = [f for f, ft in t.fields if reaches(ft)]
                 e = Field(e, self.r.choice(fields))
@@ -1899,7 +1912,7 @@ class Generator:
                 else:
                     out.append(WriteLn([StrConst(prefix + e.render().replace("'", "") + " "), x]))
             elif t.kind == "enum":
-                out.append(WriteLn([StrConst(prefix + e.render() + " "), Cast(BYTE, e)]))
+                out.append(WriteLn([StrConst(prefix + e.render().replace("'", "") + " "), Cast(BYTE, e)]))
             elif t.kind == "arr":
                 lo, hi = t.dims[0]
                 for i in range(lo, hi + 1):
@@ -2035,6 +2048,7 @@ class Generator:
         p = self.p
         self.count_news = 0
         self.make_types()
+        self.make_char_array()
         self.name_bounds()
         self.make_string_consts()
         for _ in range(r.randint(0, 3)):
@@ -2123,6 +2137,8 @@ class Generator:
     def name_bounds(self):
         """Some array bounds and string lengths are written as constants."""
         for t in self.arrs:
+            if isinstance(t, CharArrT):
+                continue
             t.bound_names = {}
             for k, (lo, hi) in enumerate(t.dims):
                 for end, v in ((0, lo), (1, hi)):
@@ -2131,6 +2147,14 @@ class Generator:
         for t in self.strs:
             if self.chance(0.4):
                 t.length_name = self.bound_name(t.length)
+
+    def make_char_array(self):
+        if self.chance(0.5):
+            lo = self.r.randint(ord("a"), ord("p"))
+            t = CharArrT(self.name("ar"), [(lo, lo + self.r.randint(1, 7))],
+                         self.simple_type(allow_str=False))
+            self.arrs.append(t)
+            self.p.types.append(t)
 
     def make_string_consts(self):
         for _ in range(self.r.randint(0, 3)):
