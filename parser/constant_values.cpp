@@ -3,6 +3,8 @@
 // constants.  Such a value is an integer literal, a one-character literal
 // (its character code) or the name of a constant declared earlier, after
 // an optional "-".  Names are resolved as they stand at the declaration.
+#include <cctype>
+
 #include "parser/parser.h"
 
 static bool HasValueText(const ID *c) { return c->var && c->var->value; }
@@ -36,19 +38,22 @@ static bool StartsNumber(const Text &t) {
   return t == "$" || (!t.empty() && t[0] >= '0' && t[0] <= '9');
 }
 
-static bool IsCharLiteralToken(const Text &t) {
-  return IsStringLiteralToken(t) && DecodeStringLiteral(t).size() == 1;
-}
-
 static bool IsCharConstant(const ID *c) {
   return IsStringConstant(c) && ConstantValueText(c).size() == 1;
 }
 
 bool StartsOrdinalConstant(const Text &token) {
-  if (token == "-" || StartsNumber(token) || IsCharLiteralToken(token))
+  if (token == "-" || StartsNumber(token) || IsStringLiteralToken(token))
     return true;
   const ID *c = FindIDFrom(gTypeScope, token);
   return c && c->kind == kIdConst;
+}
+
+static bool IsNameOrLiteral(const Text &t) {
+  if (IsStringLiteralToken(t))
+    return true;
+  return !t.empty() && (std::isalpha(static_cast<unsigned char>(t[0])) || t[0] == '_') &&
+         !IsReservedWord(t);
 }
 
 static int64_t ReadUnsignedOrdinal(bool &isChar) {
@@ -67,12 +72,14 @@ static int64_t ReadUnsignedOrdinal(bool &isChar) {
     if (IsCharConstant(c))
       chars = ConstantValueText(c);
   }
-  NextToken();
   if (chars.size() == 1) {
+    NextToken();
     isChar = true;
     return static_cast<unsigned char>(chars[0]);
   }
   ErrorAt(at, "\"" + token + "\" is not an integer constant");
+  if (IsNameOrLiteral(token))
+    NextToken(); // punctuation and keywords stay for the rest of the declaration
   return 0;
 }
 

@@ -164,6 +164,18 @@ static bool ReadStringConstant(TypeDescr *&type, const void *&value) {
   return true;
 }
 
+// An untyped integer constant gets a one-byte record with bounds 0..0 (its
+// uses are sized by the value); a value as wide as -4294967295 would need
+// 64 bits.
+static const void *ReadUntypedInteger(TypeDescr *&type) {
+  SourcePos at = CurrentPos();
+  int64_t v = ReadOrdinalConstant();
+  if (SizeOfValue(v) > 4)
+    ErrorAt(at, "64-bit integers are not supported");
+  type = CreateTypeDescr(kClassInteger, 1, 0, 0, nullptr);
+  return NewHeapText(DecimalText(v));
+}
+
 // const-section = name [":" type] "=" value ";" { ... } up to a reserved word
 // An integer constant keeps its value as decimal text.
 void ParseConstSection(ID *scope) {
@@ -179,10 +191,8 @@ void ParseConstSection(ID *scope) {
     Expect("=");
     const void *value = nullptr;
     if (!type) {
-      if (!ReadStringConstant(type, value)) {
-        type = CreateTypeDescr(kClassInteger, 1, 0, 0, nullptr);
-        value = NewHeapText(DecimalText(ReadOrdinalConstant()));
-      }
+      if (!ReadStringConstant(type, value))
+        value = ReadUntypedInteger(type);
     } else if (type->typeClass == kClassInteger) {
       int64_t v = ReadOrdinalConstant();
       CheckConstantFits(v, type, "constant value");

@@ -123,8 +123,8 @@ bool IsStringConstant(const ID *c);
 // An integer constant's value as decimal text (an enumeration value's
 // ordinal); a string constant's characters.
 Text ConstantValueText(const ID *c);
-// A token that can begin an ordinal constant: a number, "-", a
-// one-character literal or the name of a constant.
+// A token that can begin an ordinal constant: a number, "-", a string
+// literal (only one character is an ordinal) or the name of a constant.
 bool StartsOrdinalConstant(const Text &token);
 // Reads ["-"] (number | one-character literal | constant name) and steps
 // past it; isChar tells whether it was a character.  Anything else is

@@ -7,5 +7,6 @@ var v: byte;
   b: array [1..greeting] of byte;
   s: string[v];
   r: n..nothing;
+  q: 'ab'..'z';
 begin
 end.

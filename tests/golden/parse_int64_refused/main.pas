@@ -1,6 +1,7 @@
 program wide;
 { No code handles 8-byte integers: every declaration that uses one is
   reported, as is a cast to one. }
+const m = -4294967295;
 type big = int64;
   pair = record lo: longint; hi: uint64; end;
 var x: big;
