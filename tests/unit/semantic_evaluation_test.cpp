@@ -252,3 +252,24 @@ TEST_F(EvaluationTest, PlusPrefixAndBadOperatorDoNotCrash) {
 }
 
 } // namespace
+
+// Where an ordinal value is wanted a one-character literal is the integer
+// constant of its code; beside another char or a string it stays a literal.
+TEST_F(EvaluationTest, OneCharLiteralIsItsCodeWhereAnOrdinalIsWanted) {
+  const char *decls = "var tab: array [char] of byte;\n";
+  EXPECT_EQ(Shape(Value("l := byte('A');", decls)), "(12 byte (19 65))");
+  EXPECT_EQ(Shape(Value("l := tab['m'];", decls)), "(14 (18 tab) (19 109))");
+  EXPECT_EQ(Shape(Value("l := x - '0';", decls)), "(26 - (18 x) (19 48))");
+  EXPECT_EQ(Fields(Child(Value("l := x - '0';", decls), 2)), "1/1/0/1/1");
+  EXPECT_EQ(Shape(Value("c := char('A');", decls)), "(12 char (21 A))");
+  EXPECT_EQ(Output().find("unknown combination"), std::string::npos) << Output();
+}
+
+// An untyped string or char constant becomes the literal it was declared as.
+TEST_F(EvaluationTest, StringConstantsFoldToLiterals) {
+  const char *decls = "const greeting = 'hey'; sep = ',';\n";
+  Node *v = Value("s := greeting;", decls);
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(Statement(1)->kind, kNodeCall); // str_assign, as for a literal
+  EXPECT_EQ(Shape(Value("l := byte(sep);", decls)), "(12 byte (19 44))");
+}
