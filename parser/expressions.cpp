@@ -137,16 +137,20 @@ Text DecodeStringLiteral(const Text &run) {
   return value;
 }
 
-// primary = "-" expr | "not" expr | "@" expr | "(" expr ")" | number
+// Unary plus changes nothing: +x is x itself, bound like -x.
+static Parsed ParseUnaryPlus() {
+  uint8_t priority = OperatorPriority(CurrentToken);
+  NextToken();
+  return ParseLevel(priority);
+}
+
+// primary = ("-" | "+" | "not" | "@") expr | "(" expr ")" | number
 //         | string | name [arguments]
-// A leading "+" and a lone "#" produce no node.
+// A lone "#" produces no node.
 static Parsed ParsePrimary() {
   const Text token = CurrentToken;
-  if (token == "+") {
-    ReportHere("TODO: operator \"+\" 20121013");
-    WaitForEnter();
-    return Parsed{nullptr, 0}; // the "+" stays, to be read as a binary operator
-  }
+  if (token == "+")
+    return ParseUnaryPlus();
   if (token == "-")
     return ParsePrefix(kNodeNegate);
   if (token == "not")

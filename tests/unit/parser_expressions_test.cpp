@@ -91,11 +91,12 @@ TEST_F(ExpressionsTest, ErrorInExpressionConsumesNothing) {
   EXPECT_EQ(Output(), "Error at main.pas(1,1): Error in expression\n) x\n^\n");
 }
 
-TEST_F(ExpressionsTest, LeadingPlusIsReadAsBinaryWithoutLeftOperand) {
-  in_.str("\n");
-  Tokens("+ 1");
-  EXPECT_EQ(Shape(ParseExpression()), "add(nil,1)");
-  EXPECT_EQ(Output(), "Error at main.pas(1,1): TODO: operator \"+\" 20121013\n+ 1\n^\n");
+TEST_F(ExpressionsTest, UnaryPlusIsItsOperandBoundLikeUnaryMinus) {
+  EXPECT_EQ(ShapeOf("+ 1"), "1");
+  EXPECT_EQ(ShapeOf("+a * b + c"), "add(mul(a,b),c)");
+  EXPECT_EQ(ShapeOf("a - +b"), "sub(a,b)");
+  EXPECT_EQ(ShapeOf("+ -a"), "neg(a)");
+  EXPECT_EQ(Output(), "");
 }
 
 TEST_F(ExpressionsTest, OperatorsWithoutNodeKind) {
