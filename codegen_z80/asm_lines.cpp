@@ -48,7 +48,8 @@ void CG_CopyLibrary(CG_State &st) {
   std::ifstream file;
   OpenTextFile(file, kLibrary);
   Text line;
-  while (ReadTextLine(file, line, kLibrary))
+  int32_t lineNumber = 1;
+  while (ReadTextLine(file, line, kLibrary, lineNumber++))
     CG_Emit(st, line, "", "");
 }
 

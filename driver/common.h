@@ -39,12 +39,17 @@ Text CharText(char c);
 
 // ---- Text files ----------------------------------------------------------
 
+// Only regular files are read: a device or a FIFO could block or never end.
+bool IsRegularFile(const Text &name);
 // Opens a file for reading, or stops the run: status 2 when it does not
-// exist, 5 when it cannot be read (a directory, no permission).
+// exist, 5 when it cannot be read (not a regular file, no permission).
 void OpenTextFile(std::ifstream &file, const Text &name);
 // One line: it ends at LF, CR or CR LF; characters past the 255th are read
-// and dropped.  False at the end of the file; a read error stops the run.
-bool ReadTextLine(std::ifstream &file, Text &line, const Text &name);
+// and dropped.  False at the end of the file; a read error stops the run,
+// and so does a line longer than kMaxLineLength (201, naming the file and
+// lineNumber, the number the line would have).
+constexpr size_t kMaxLineLength = 1 << 20;
+bool ReadTextLine(std::ifstream &file, Text &line, const Text &name, int32_t lineNumber);
 
 // ---- Record arena --------------------------------------------------------
 

@@ -59,11 +59,9 @@ Text PositionText(const SourcePos &p) {
                  DecimalText(p.column) + ")");
 }
 
+// Only a regular file counts: a FIFO or a device is never opened.
 bool FileReadable(const Text &name) {
-  if (name.empty())
-    return false;
-  std::error_code ec;
-  if (std::filesystem::is_directory(name, ec))
+  if (name.empty() || !IsRegularFile(name))
     return false;
   std::ifstream f(name);
   return f.is_open();

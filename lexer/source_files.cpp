@@ -1,5 +1,8 @@
 // Loading source files line by line, the include search, the include tree
 // on the console and the "LEX stat" block.
+#include <filesystem>
+#include <system_error>
+
 #include "lexer/lexer.h"
 
 LexerState gLex;
@@ -33,6 +36,12 @@ void LexProgram(const Text &mainFileName) {
   Con() << "after: " << gLex.tokens << " tokens, " << gLex.tokenChars << " chars\n\n";
 }
 
+// Editors may start a UTF-8 file with a byte-order mark; it is no text.
+static void SkipByteOrderMark(Text &line) {
+  if (line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+    line.erase(0, 3);
+}
+
 void LoadSourceFile(LexerState &lex, const Text &name) {
   if (lex.includeDepth == 255)
     RunTimeStop(kStopLimit, "more than 255 source files open at once (including " +
@@ -49,8 +58,10 @@ void LoadSourceFile(LexerState &lex, const Text &name) {
   f.tokenStart = 1;
   OpenTextFile(f.file, name);
   f.lineNumber = 0;
-  while (ReadTextLine(f.file, f.line, name)) {
+  while (ReadTextLine(f.file, f.line, name, f.lineNumber + 1)) {
     f.lineNumber += 1;
+    if (f.lineNumber == 1)
+      SkipByteOrderMark(f.line);
     lex.lines += 1;
     lex.chars += static_cast<uint32_t>(f.line.size());
     for (char &c : f.line)
@@ -63,6 +74,17 @@ void LoadSourceFile(LexerState &lex, const Text &name) {
   lex.includeDepth -= 1;
 }
 
+// A device or a FIFO is taken, so that loading refuses it by its name
+// (reading one could block or never end); a folder is passed over.
+static bool IsCandidate(const Text &path) {
+  if (FileReadable(path))
+    return true;
+  std::error_code ec;
+  auto type = std::filesystem::status(path, ec).type();
+  return !ec && type != std::filesystem::file_type::not_found &&
+         type != std::filesystem::file_type::directory;
+}
+
 // Candidates: the main file's directory, the fixed library folders, and
 // last the bare name.  Only "/" separates directories.
 Text FindIncludeFile(const Text &name) {
@@ -72,11 +94,11 @@ Text FindIncludeFile(const Text &name) {
   size_t slash = gFirstArgument.rfind('/');
   Text mainDir = slash == std::string::npos ? "" : gFirstArgument.substr(0, slash + 1);
   Text candidate = CutText(mainDir + name);
-  if (FileReadable(candidate))
+  if (IsCandidate(candidate))
     return candidate;
   for (const char *folder : kFolders) {
     candidate = CutText(folder + name);
-    if (FileReadable(candidate))
+    if (IsCandidate(candidate))
       return candidate;
   }
   Con() << "File " << name << " not found.\n";
