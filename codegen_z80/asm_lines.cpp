@@ -1,5 +1,5 @@
-// The asm line list, the text of one output line, the copy of the run-time
-// library and the writing of the output file.
+// The asm line list, the text of one output line and the copy of the
+// run-time library.
 #include <fstream>
 
 #include "codegen_z80/codegen.h"
@@ -36,13 +36,6 @@ Text CG_FormatLine(const AsmLine *line) {
   return CutText(text);
 }
 
-// The source argument without its last four characters, plus ".asm".
-Text CG_OutputFileName(const Text &firstArgument) {
-  Text name = CutText(firstArgument);
-  name = name.size() > 4 ? name.substr(0, name.size() - 4) : Text();
-  return CutText(name + ".asm");
-}
-
 void CG_CopyLibrary(CG_State &st) {
   static const char *const kLibrary = "system_z80lib.asm";
   std::ifstream file;
@@ -51,16 +44,4 @@ void CG_CopyLibrary(CG_State &st) {
   int32_t lineNumber = 1;
   while (ReadTextLine(file, line, kLibrary, lineNumber++))
     CG_Emit(st, line, "", "");
-}
-
-void CG_WriteFile(const Text &fileName, const AsmLine *first) {
-  std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-  if (!file.is_open())
-    RunTimeStop(kStopFileUnreadable, "cannot write file: " + fileName);
-  file << ";;; first line\n";
-  for (const AsmLine *line = first; line; line = line->next)
-    file << CG_FormatLine(line) << '\n';
-  file.close();
-  if (file.fail())
-    RunTimeStop(kStopFileUnreadable, "cannot write file: " + fileName);
 }

@@ -40,9 +40,19 @@ struct CG_State {
 void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third);
 AsmLine *CG_FirstLine(AsmLine *line);
 Text CG_FormatLine(const AsmLine *line);
-Text CG_OutputFileName(const Text &firstArgument);
 void CG_CopyLibrary(CG_State &st);
+
+// ---- The output file (output_file.cpp) -------------------------------------------
+
+// The source's name with the extension of its file name replaced by ".asm"
+// (or ".asm" appended), in the source's folder; empty for a folder name.
+Text CG_OutputFileName(const Text &sourceName);
+// Writes the lines to a temporary file beside the target and renames it
+// over the target once complete; on a failure the earlier output stays.
 void CG_WriteFile(const Text &fileName, const AsmLine *first);
+// Removes the output an earlier run left, unless this run began writing.
+void CG_DiscardOutputFile(const Text &fileName);
+extern bool gOutputWriteStarted;
 
 // ---- The run (run.cpp) -----------------------------------------------------------
 

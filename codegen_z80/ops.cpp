@@ -330,10 +330,7 @@ static void TypeCast(CG_State &st, UasmOp *op) {
   op->resultPlace = place;
 }
 
-static void ReportInvalidOp() {
-  Con() << "Error in CG, op: \n";
-  WaitForEnter();
-}
+static void ReportInvalidOp() { ReportErrorLine("Error in CG, op: "); }
 
 // The ops that leave a value in __reg32a through a routine of the library.
 static const char *TwoOperandRoutine(int32_t code) {
@@ -368,8 +365,7 @@ void CG_Op(CG_State &st, UasmOp *op) {
   case uasmop_reserved8:
     break;
   case uasmop_allocstack:
-    Con() << "TODO del \"uasmop_allocstack\"\n";
-    WaitForEnter();
+    ReportErrorLine("TODO del \"uasmop_allocstack\""); // its space would be missing
     break;
   case uasmop_pusharg: PushArgument(st, op); break;
   case uasmop_jump: CG_Emit(st, "jp", CG_OpName(op), ""); break;

@@ -62,7 +62,11 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 
   CG_TranslateOps(st, first);
 
-  CG_WriteFile(CG_OutputFileName(gFirstArgument), CG_FirstLine(list));
+  if (ErrorCount() == 0) // a program with reported errors gets no output
+    CG_WriteFile(CG_OutputFileName(CutText(gFirstArgument)), CG_FirstLine(list));
 }
 
-void ResetCodeGenerator() { gAsmLineList = nullptr; }
+void ResetCodeGenerator() {
+  gAsmLineList = nullptr;
+  gOutputWriteStarted = false;
+}

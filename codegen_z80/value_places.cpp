@@ -104,8 +104,7 @@ void CG_AccToRegA(CG_State &st, const UasmOp *op) {
     CG_Emit(st, "call", CG_ValueIsSigned(prev) ? "__extsigna2" : "__reg32a_clr2", "");
     return;
   default:
-    Con() << "cg reg error\n";
-    WaitForEnter();
+    ReportErrorLine("cg reg error");
   }
 }
 

@@ -70,8 +70,22 @@ std::ostream &Con();
 void SetConsole(std::ostream *out); // nullptr restores standard output
 void SetConsoleInput(std::istream *in); // nullptr restores standard input
 
-// Reads and discards one line of input; at end of input it simply goes on.
+// Reads and discards one line of input, but only from a terminal (or the
+// input a test set): a pipeline whose input stays open must never block.
+// At end of input it simply goes on.
 void WaitForEnter();
+
+// ---- Errors ----------------------------------------------------------------
+
+// Every report of a problem counts: a run that made one goes on to the end
+// banner but ends with status 1 and leaves no output file.  ErrorAt counts
+// its reports; the lines below count the position-less ones.
+void CountError();
+int ErrorCount();
+void ResetErrorCount();
+// A problem line without a source position ("ifdef error", the internal
+// inconsistencies of the later phases): written, counted, then the wait.
+void ReportErrorLine(const Text &line);
 
 // ---- Stopping --------------------------------------------------------------
 

@@ -18,27 +18,48 @@ static void WriteBanner(const char *what) {
 // Clears what every phase keeps between runs, so one process can compile
 // many inputs (tests, fuzzing).  Records themselves go with ArenaReset.
 void ResetCompilerState() {
+  ResetErrorCount();
   ResetLexer();
   ResetSemantic();
   ResetTranslator();
   ResetCodeGenerator();
 }
 
+// The console is flushed after every phase, so a redirected run shows how
+// far it got even when it takes long.
+static void EndPhase() { Con().flush(); }
+
 static void RunPhases(const Text &mainFileName) {
   // ---- phase list ----
   LexProgram(mainFileName);
+  EndPhase();
   ResetSyntaxCounters();
   ParseProgram();
+  EndPhase();
   if (TypeWasMissing())
     StopCompiler(1); // a reported missing type goes no further than the parser
   SemanticPass();
+  EndPhase();
   PrintSyntaxStatistics();
   SmartLink();
   NumberParentFrames(RootID());
+  EndPhase();
   UasmOp *uasmOps = Translate(); // kept for the code generator
+  EndPhase();
   LayoutFrames(uasmOps);
   CG_Run(gAsmLineList, uasmOps);
+  EndPhase();
   // ---- end of phase list ----
+}
+
+// The output lies beside the source; a source that already carries the
+// output's name would be overwritten by it, so the run stops at once.
+static Text CheckedOutputName(const Text &mainFileName) {
+  Text outputName = CG_OutputFileName(mainFileName);
+  if (outputName == mainFileName)
+    RunTimeStop(kStopFileUnreadable,
+                "the output file would replace the source file: " + mainFileName);
+  return outputName;
 }
 
 // The identifier listing: the root at depth 1, so three spaces before it.
@@ -52,6 +73,7 @@ int RunCompiler(int argc, const char *const *argv) {
   ResetCompilerState();
   gFirstArgument = argc > 1 ? argv[1] : "";
   int status = 0;
+  Text outputName;
   try {
     Con() << '\n';
     WriteBanner("begin");
@@ -59,12 +81,17 @@ int RunCompiler(int argc, const char *const *argv) {
       Con() << "Usage: tarnwick <main source file>\n";
       StopCompiler(kStopFileNotFound);
     }
+    outputName = CheckedOutputName(CutText(gFirstArgument));
     RunPhases(CutText(gFirstArgument));
     WriteIdList();
     WriteBanner("end");
+    if (ErrorCount() > 0)
+      status = 1;
   } catch (const CompilerStop &stop) {
     status = stop.status;
   }
+  if (status != 0)
+    CG_DiscardOutputFile(outputName);
   Con().flush();
   return status;
 }

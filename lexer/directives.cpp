@@ -39,8 +39,7 @@ static void OpenSection(LexerState &lex, bool holds) {
 static void ElseSection(LexerState &lex) {
   uint8_t &state = lex.conditionStates[lex.conditionLevel];
   if (state > 1) {
-    Con() << "ifdef error\n";
-    WaitForEnter();
+    ReportErrorLine("ifdef error");
   }
   if (state > 255 - 3)
     RunTimeStop(kStopLimit, "too many {$else} directives in one conditional section");

@@ -13,13 +13,13 @@ static void StepCursor() {
 }
 
 // A stored "{$" can only be an asm line holding nothing else; it and the
-// token after it are shown and passed over.
+// token after it are shown and passed over.  The program loses them, so
+// this counts as an error.
 static void SkipDirectiveMarkers() {
   while (CurrentToken == "{$") {
     StepCursor();
     Text t = CurrentToken;
-    Con() << "directive\n";
-    WaitForEnter();
+    ReportErrorLine("directive");
     Con() << t << '\n';
     if (!(t.size() >= 2 && t[0] == 'r' && t[1] == ' '))
       StepCursor();
@@ -59,6 +59,7 @@ bool IsReservedWord(const Text &w) {
 }
 
 void ErrorAt(const SourcePos &p, const Text &message) {
+  CountError();
   Con() << CutText("Error at " + PositionText(p) + ": " + message) << '\n';
   if (!p.lineText)
     return;

@@ -36,8 +36,10 @@ Node *CreateNodeText(int32_t kind, int childCount, Node *child1, Node *child2,
   case kNodeIf: case kNodeWhile: case kNodeRepeat: case kNodeCase:
   case kNodeAssign: case kNodeIndex: case kNodeAddressOf: case kNodeDeref:
   case kNodeNot: case kNodeNegate:
-    if (!text.empty())
+    if (!text.empty()) { // a text where none belongs: the parser's own fault
       Con() << "!!!" << text << '\n';
+      CountError();
+    }
     break;
   case kNodeCaseBranch:
     break;

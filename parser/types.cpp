@@ -184,8 +184,7 @@ static TypeDescr *ParsePointerType() {
   NextToken();
   TypeDescr *target = FindType(name);
   if (!target) {
-    Con() << "ParseTypes() call needed\n";
-    WaitForEnter();
+    ReportErrorLine("ParseTypes() call needed");
     Expect(";");
     target = FindType(name);
   }

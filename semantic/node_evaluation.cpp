@@ -162,8 +162,7 @@ static void ResolveName(Node *n) {
     break;
   default:
     ReportAtNode(n, "2018_04_15");
-    Con() << "nodeID error\n";
-    WaitForEnter();
+    ReportErrorLine("nodeID error");
     break;
   }
 }
@@ -505,11 +504,6 @@ static int32_t OperandClassOf(int32_t a, int32_t b) {
   return 0;
 }
 
-static void InternalStop(const char *line) {
-  Con() << line << '\n';
-  WaitForEnter();
-}
-
 // An integer sum is typed like the other arithmetic operators (2 bytes for
 // two bytes, else 4), so no bits are lost where its value is used wider
 // than its left operand: in writes, comparisons, arguments, indices and
@@ -562,7 +556,7 @@ static void ApplyScalarRules(Node *n) {
     n->typeClass = kClassBoolean;
     n->size = 1;
   } else {
-    InternalStop("error in nodecalc (20160429b)");
+    ReportErrorLine("error in nodecalc (20160429b)");
   }
 }
 
@@ -580,7 +574,7 @@ static void ApplyStringRules(Node *n) {
     n->typeClass = kClassBoolean;
     n->size = 1;
   } else {
-    InternalStop("error in nodecalc (20160514a)");
+    ReportErrorLine("error in nodecalc (20160514a)");
   }
 }
 

@@ -70,7 +70,7 @@ def compile_with_library(tarnwick, source_dir, args, stdin, work):
         shutil.copytree(RTL, os.path.join(work, "rtl"))
     run = subprocess.run([tarnwick] + args, cwd=work, input=stdin, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, timeout=60)
-    asm = os.path.join(work, args[0][:-4] + ".asm")
+    asm = os.path.join(work, os.path.splitext(args[0])[0] + ".asm")
     if not os.path.exists(asm):
         raise RuntimeError("no .asm written (status %d):\n%s" %
                            (run.returncode, run.stdout.decode(errors="replace")))

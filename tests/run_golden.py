@@ -5,6 +5,8 @@ A case folder holds a small source tree plus:
   expected_stdout   the exact console output
   expected_status   the exit status (0 when absent)
   expected.asm      the written assembly file (optional; checked when present)
+                    a run with a status other than 0 must leave no .asm at all,
+                    also when the case folder holds one from an "earlier run"
   args              command-line arguments (default: main.pas)
   stdin             text fed to standard input (default: none)
 The tree is copied to a scratch working directory first.  Standard error must
@@ -41,7 +43,7 @@ def main():
                 shutil.copy(src, work)
         run = subprocess.run([tarnwick] + args, cwd=work, input=stdin,
                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
-        asm_name = args[0][:-4] + ".asm" if args and len(args[0]) >= 4 else None
+        asm_name = output_name(args[0]) if args else None
         asm = read(os.path.join(work, asm_name)) if asm_name else None
 
     if os.environ.get("UPDATE_GOLDEN") == "1":
@@ -66,9 +68,18 @@ def main():
     want_asm = read(os.path.join(case, "expected.asm"))
     if want_asm is not None and asm != want_asm:
         failures.append(diff(asm_name, want_asm, asm or b""))
+    if run.returncode != 0 and asm is not None and asm_name != args[0]:
+        failures.append("a failed run left %s behind" % asm_name)
     for f in failures:
         print(f)
     return 1 if failures else 0
+
+
+def output_name(source):
+    """The compiler's rule: the file name's extension replaced by .asm."""
+    if source.endswith("/"):
+        return None
+    return os.path.splitext(source)[0] + ".asm"
 
 
 def diff(what, want, got):

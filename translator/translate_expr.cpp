@@ -47,11 +47,6 @@ static int32_t ComparedSize(const Node *a, const Node *b) {
   return std::max(a ? a->size : 0, b ? b->size : 0);
 }
 
-static void ReportUnexpected(const char *line) {
-  Con() << line << '\n';
-  WaitForEnter();
-}
-
 // ---- Self-assignment check ----------------------------------------------------------------
 
 static bool SameOperand(const Node *a, const Node *b) {
@@ -245,8 +240,7 @@ static void TranslateScalar(Node *n, bool wantValue) {
       TranslateOperator(n);
       break;
     }
-    Con() << "error tr3: \n" << NodeText(n) << '\n';
-    WaitForEnter();
+    ReportErrorLine("error tr3: \n" + NodeText(n));
     break;
   }
 }
@@ -295,7 +289,7 @@ static void TranslateBoolean(Node *n, bool wantValue) {
     break;
   }
   default:
-    ReportUnexpected("error tr1: ");
+    ReportErrorLine("error tr1: ");
     TranslateExpr(a);
     TranslateExpr(b);
     break;
@@ -350,7 +344,7 @@ void TranslateExprAs(Node *n, bool wantValue) {
       if (n->kind == kNodeStringConst)
         TranslateStringConst(n);
       else
-        ReportUnexpected("translator error 4");
+        ReportErrorLine("translator error 4");
     } else {
       TranslateScalar(n, wantValue);
     }

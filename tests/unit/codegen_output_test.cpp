@@ -49,13 +49,22 @@ TEST(CodegenFormatLine, IndentsEverythingButLabelsAndJoinsOperands) {
   EXPECT_EQ(Format(std::string(254, 'x'), "y", "z").size(), 255u);
 }
 
-TEST(CodegenOutputName, DropsFourCharactersAndAppendsAsm) {
+TEST(CodegenOutputName, ReplacesTheFileNamesExtensionInTheSourcesFolder) {
   EXPECT_EQ(CG_OutputFileName("prog.pas"), "prog.asm");
-  EXPECT_EQ(CG_OutputFileName("a/b/test.pp"), "a/b/tes.asm");
-  EXPECT_EQ(CG_OutputFileName("abc"), ".asm");
-  EXPECT_EQ(CG_OutputFileName("abcd"), ".asm");
-  EXPECT_EQ(CG_OutputFileName("x.pas"), "x.asm");
-  EXPECT_EQ(CG_OutputFileName(std::string(300, 'a')).size(), 255u);
+  EXPECT_EQ(CG_OutputFileName("a/b/test.pp"), "a/b/test.asm");
+  EXPECT_EQ(CG_OutputFileName("sub/x"), "sub/x.asm");
+  EXPECT_EQ(CG_OutputFileName("x"), "x.asm");
+  EXPECT_EQ(CG_OutputFileName("xy.p"), "xy.asm");
+  EXPECT_EQ(CG_OutputFileName("a.b/c"), "a.b/c.asm");
+  EXPECT_EQ(CG_OutputFileName("a.b/c.d.pas"), "a.b/c.d.asm");
+  EXPECT_EQ(CG_OutputFileName("x."), "x.asm");
+  EXPECT_EQ(CG_OutputFileName(".profile"), ".profile.asm");
+  EXPECT_EQ(CG_OutputFileName("dir/..x.pas"), "dir/..x.asm");
+  // the source itself: the driver stops before anything is written
+  EXPECT_EQ(CG_OutputFileName("prog.asm"), "prog.asm");
+  EXPECT_EQ(CG_OutputFileName("dir/"), "");
+  std::string longName(300, 'a');
+  EXPECT_EQ(CG_OutputFileName(longName), longName + ".asm"); // never cut into another name
 }
 
 using CodegenRunTest = CodegenTest;
