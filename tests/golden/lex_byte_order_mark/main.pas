@@ -1,0 +1,7 @@
+﻿program bom;
+var b: byte;
+{$i inc.inc}
+begin
+  b := 1;
+  c := 2;
+end.
