@@ -38,9 +38,8 @@ static void OpenSection(LexerState &lex, bool holds) {
 // Each "else" adds 3, flipping the lowest bit; a second one is an error.
 static void ElseSection(LexerState &lex) {
   uint8_t &state = lex.conditionStates[lex.conditionLevel];
-  if (state > 1) {
+  if (state > 1)
     ReportErrorLine("ifdef error");
-  }
   if (state > 255 - 3)
     RunTimeStop(kStopLimit, "too many {$else} directives in one conditional section");
   state += 3;
