@@ -53,6 +53,17 @@ run halt '   org 08000h
    out (1),a'
 check halt 0 D '' "$status" "$out" "$err"
 
+# the last byte written to port 0FFh is the status, and is not shown
+run status_port '   org 08000h
+   ld a,70
+   out (1),a
+   ld a,7
+   out (0ffh),a
+   ld a,203
+   out (0ffh),a
+   jp $'
+check status_port 203 F '^z80run: the program ended with status 203$' "$status" "$out" "$err"
+
 run runaway '   org 08000h
 spin:
    inc a

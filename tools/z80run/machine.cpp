@@ -17,9 +17,14 @@ void WriteMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, Z80EX_BYTE value, void *user)
 // Nothing is wired to the input side: a read sees a floating bus.
 Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD, void *) { return 0xff; }
 
-// Every port is the console, so the program may use any OUT form.
-void WritePort(Z80EX_CONTEXT *, Z80EX_WORD, Z80EX_BYTE value, void *user) {
-  std::fputc(value, static_cast<Machine *>(user)->console);
+// Every port but the status port is the console, so the program may use
+// any OUT form.
+void WritePort(Z80EX_CONTEXT *, Z80EX_WORD port, Z80EX_BYTE value, void *user) {
+  Machine *machine = static_cast<Machine *>(user);
+  if ((port & 0xff) == kStatusPort)
+    machine->status = value;
+  else
+    std::fputc(value, machine->console);
 }
 
 Z80EX_BYTE ReadInterruptVector(Z80EX_CONTEXT *, void *) { return 0xff; }

@@ -1,5 +1,6 @@
-// The emulated machine behind z80run: 64K of RAM, a Z80 from libz80ex, and a
-// console that receives every byte any OUT instruction writes.
+// The emulated machine behind z80run: 64K of RAM, a Z80 from libz80ex, a
+// console that receives every byte an OUT instruction writes, and the
+// status port 0FFh, whose last byte becomes the run's exit status.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,11 @@
 #include <vector>
 
 struct _z80_cpu_context;
+
+// A program reports how it ended on this port (the low byte of the port
+// address): the run-time library writes the number of a run-time error
+// there before it parks.  Nothing written there reaches the console.
+constexpr uint8_t kStatusPort = 0xff;
 
 // Why a run ended.
 enum class StopReason { JumpToSelf, Halt, TStateLimit };
@@ -27,6 +33,8 @@ struct Machine {
   std::FILE *console = stdout;
   _z80_cpu_context *cpu = nullptr;
   uint64_t tstates = 0;
+  // The last byte written to the status port (0 when none was).
+  uint8_t status = 0;
   std::vector<RoutineTiming> timings;
 
   // Calls of measured routines that have not returned yet.

@@ -6,8 +6,10 @@
 // The image is loaded at ADDR of --load (default 0, which is where
 // `objcopy -O binary` output of an `org 08000h` program begins) and run from
 // the --start address (default 08000h).  Every byte written by OUT goes to
-// standard output unchanged.  The run ends at `jp $`, `jr $` or HALT with
-// status 0; past the --limit it ends with status 3; a bad command line or an
+// standard output unchanged, except on the status port 0FFh.  The run ends
+// at `jp $`, `jr $` or HALT with the last byte written to the status port
+// as its status (0 when none was: a run-time error of the program gives its
+// number); past the --limit it ends with status 3; a bad command line or an
 // unreadable image gives status 2.  Reports of the runner itself (T-states,
 // timings, errors) go to standard error so they never mix with the program's
 // output.
@@ -158,5 +160,7 @@ int main(int argc, char **argv) {
                  static_cast<unsigned long long>(options.limit));
     return 3;
   }
-  return 0;
+  if (machine.status != 0)
+    std::fprintf(stderr, "z80run: the program ended with status %d\n", machine.status);
+  return machine.status;
 }
