@@ -86,8 +86,38 @@ static void Epilogue(CG_State &st, const UasmOp *op) {
   CG_Emit(st, "ret", "", "");
 }
 
+// The address in the accumulator into hl (an address is never widened by sign).
+static void AddressToHL(CG_State &st, const UasmOp *op) {
+  int32_t place = CG_PrevPlace(op);
+  if (place == kPlaceReg32a) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+  } else if (place == kPlaceA) {
+    CG_Emit(st, "ld", "l", "a");
+    CG_Emit(st, "ld", "h", "0");
+  }
+}
+
+// The slot of a var string argument carries the variable's capacity in its
+// high word: a number (the op's text), or what the slot of a var string
+// parameter that is passed on received (the op's ident).
+static void PushAddressWithCapacity(CG_State &st, const UasmOp *op) {
+  AddressToHL(st, op);
+  if (op->ident) {
+    CG_Emit(st, "ld", "e", CG_FrameText(st, op->ident, 2));
+    CG_Emit(st, "ld", "d", CG_FrameText(st, op->ident, 3, false));
+  } else {
+    CG_Emit(st, "ld", "de", CG_OpText(op));
+  }
+  CG_Emit(st, "push", "de", "");
+  CG_Emit(st, "push", "hl", "");
+}
+
 // The accumulator as a 4-byte argument slot, high word first.
 static void PushArgument(CG_State &st, const UasmOp *op) {
+  if (op->ident || op->text) {
+    PushAddressWithCapacity(st, op);
+    return;
+  }
   bool isSigned = CG_ValueIsSigned(op->prev);
   switch (CG_PrevPlace(op)) {
   case kPlaceReg32a:
@@ -132,17 +162,6 @@ static void JumpFalse(CG_State &st, const UasmOp *op) {
     CG_Emit(st, "ld", "a", "l");
   CG_Emit(st, "or", "a", "");
   CG_Emit(st, "jp", "z", CG_OpName(op));
-}
-
-// The address in the accumulator into hl (an address is never widened by sign).
-static void AddressToHL(CG_State &st, const UasmOp *op) {
-  int32_t place = CG_PrevPlace(op);
-  if (place == kPlaceReg32a) {
-    CG_Emit(st, "ld", "hl", "(__reg32a)");
-  } else if (place == kPlaceA) {
-    CG_Emit(st, "ld", "l", "a");
-    CG_Emit(st, "ld", "h", "0");
-  }
 }
 
 // Step list C: the operand's bytes to the address in the accumulator.

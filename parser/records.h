@@ -101,6 +101,7 @@ constexpr int kMaxNameLength = 30;    // identifier names
 constexpr int kMaxAsmNameLength = 20; // assembly names
 constexpr int kMaxParams = 10;        // parameters per subroutine
 constexpr int kMaxChildren = 10;      // children per node (so arguments per call)
+constexpr int kMaxStringLength = 255; // characters a string's length byte can count
 
 #pragma pack(push, 1)
 

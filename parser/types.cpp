@@ -191,10 +191,11 @@ static TypeDescr *ParsePointerType() {
   return CreateTypeDescr(kClassPointer, 0, 0, 0, target);
 }
 
-// string [ [ n ] ]: without a length it holds 250 characters.
+// string [ [ n ] ]: without a length it holds 255 characters, like the
+// type named string and like the results of the string routines.
 static TypeDescr *ParseStringType() {
   NextToken();
-  TypeDescr *t = CreateTypeDescr(kClassString, 251, 0, 250, nullptr);
+  TypeDescr *t = CreateTypeDescr(kClassString, 256, 0, 255, nullptr);
   if (CurrentToken == "[") {
     Expect("[");
     int64_t n = ReadOrdinalConstant();

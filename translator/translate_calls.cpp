@@ -89,6 +89,47 @@ static void PushResultAddress(Node *n, const SubrRec *r) {
   EmitText(uasmop_pusharg, "", 2);
 }
 
+// A "var" string parameter: its slot also tells the callee how many
+// characters the caller's variable holds.
+static bool IsVarStringParameter(const SubrRec *r, int i) {
+  return r && i <= r->paramCount && r->paramModes[i - 1] == kModeVar &&
+         r->paramTypes[i - 1] && r->paramTypes[i - 1]->typeClass == kClassString;
+}
+
+// The "var" string parameter a name stands for, or nil.
+static ID *VarStringParameterOf(const Node *arg) {
+  ID *v = arg->kind == kNodeVarRef ? arg->id : nullptr;
+  const SubrRec *r = v && v->parent ? v->parent->subr : nullptr;
+  if (!r || !v->var || !(v->var->flags & kVarParameter))
+    return nullptr;
+  for (int i = 1; i <= r->paramCount; i++)
+    if (r->params[i - 1] == v)
+      return IsVarStringParameter(r, i) ? v : nullptr;
+  return nullptr;
+}
+
+// The most characters a string variable holds: its declared length, which
+// the length byte limits to 255.
+static int64_t StringCapacity(const Node *arg) {
+  const TypeDescr *t = arg->type;
+  if (!t && arg->kind == kNodeVarRef && arg->id)
+    t = arg->id->type;
+  if (!t || t->typeClass != kClassString || t->high > kMaxStringLength)
+    return kMaxStringLength;
+  return t->high < 0 ? 0 : t->high;
+}
+
+// The address of the caller's variable, with its capacity in the high word
+// of the slot: the declared one, or the one a var string parameter that is
+// passed on received itself.
+static void PushVarString(Node *arg) {
+  TranslateAddress(arg);
+  if (ID *p = VarStringParameterOf(arg))
+    EmitIdent(uasmop_pusharg, p, 4);
+  else
+    EmitText(uasmop_pusharg, DecimalText(StringCapacity(arg)), 4);
+}
+
 void TranslateCall(Node *n) {
   ID *s = n->id;
   const SubrRec *r = s && s->kind == kIdSubr ? s->subr : nullptr;
@@ -96,6 +137,10 @@ void TranslateCall(Node *n) {
     PushResultAddress(n, r);
   for (int i = 1; i <= n->childCount; i++) {
     Node *arg = Child(n, i);
+    if (arg && IsVarStringParameter(r, i)) {
+      PushVarString(arg);
+      continue;
+    }
     if (TypeDescr *param = CopiedValueParameter(r, i))
       PushCopyOfArgument(arg, param);
     else if (PassesAddress(r, i))

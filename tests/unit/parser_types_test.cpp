@@ -96,8 +96,8 @@ TEST_F(TypesTest, Strings) {
   EXPECT_EQ(+t->size, 21u);
   EXPECT_EQ(+t->high, 20);
   t = TypeOf("string");
-  EXPECT_EQ(+t->size, 251u);
-  EXPECT_EQ(+t->high, 250);
+  EXPECT_EQ(+t->size, 256u);
+  EXPECT_EQ(+t->high, 255);
   EXPECT_EQ(+TypeOf("shortstring")->size, 256u); // a name look-up
   EXPECT_EQ(+TypeOf("string[$ff]")->size, 256u);
 }

@@ -192,12 +192,12 @@ TEST_F(TranslatorSchemeTest, OtherBooleanOperatorsGiveErrorTr1) {
 TEST_F(TranslatorSchemeTest, StringConstantsAreLengthCharactersAndZeroInTheData) {
   EXPECT_EQ(MainBody("s := 'AB'; s := '';"),
             "uasmop_loadaddr 2 s\n"
-            "uasmop_pusharg 4\n"
+            "uasmop_pusharg 4 \"255\"\n"
             "uasmop_loadlabel 2 \"label001\"\n"
             "uasmop_pusharg 4\n"
             "uasmop_call 0 str_assign\n"
             "uasmop_loadaddr 2 s\n"
-            "uasmop_pusharg 4\n"
+            "uasmop_pusharg 4 \"255\"\n"
             "uasmop_loadlabel 2 \"label002\"\n"
             "uasmop_pusharg 4\n"
             "uasmop_call 0 str_assign\n");
@@ -226,7 +226,7 @@ TEST_F(TranslatorSchemeTest, StringDataHoldsTheDecodedCharacters) {
 TEST_F(TranslatorSchemeTest, ACharPassedForAStringBecomesAOneCharacterString) {
   EXPECT_EQ(MainBody("s := c;"),
             "uasmop_loadaddr 2 s\n"
-            "uasmop_pusharg 4\n"
+            "uasmop_pusharg 4 \"255\"\n"
             "uasmop_load 1 c\n"
             "uasmop_mul 2 \"256\"\n"
             "uasmop_add 2 \"1\"\n"
@@ -278,8 +278,8 @@ TEST_F(TranslatorSchemeTest, VarAndConstArgumentsArePassedByAddress) {
 }
 
 TEST_F(TranslatorSchemeTest, BigValueArgumentsTravelAsTheAddressOfACopy) {
-  // The record is copied whole; the string (251 bytes declared) as far as it
-  // reaches, short of the parameter's 256.
+  // The record is copied whole, and so is the string, declared as long as
+  // the parameter (256 bytes).
   EXPECT_EQ(MainBody("p(r, s);", "procedure p(x: rec; y: string); begin end;\n"),
             "uasmop_loadaddr 2 r\n"
             "uasmop_pusharg 4\n"
@@ -294,7 +294,7 @@ TEST_F(TranslatorSchemeTest, BigValueArgumentsTravelAsTheAddressOfACopy) {
             "uasmop_pusharg 4\n"
             "uasmop_loadaddr 2 tmpvar2\n"
             "uasmop_pusharg 4\n"
-            "uasmop_load 1 \"251\"\n"
+            "uasmop_load 2 \"256\"\n"
             "uasmop_pusharg 4\n"
             "uasmop_call 0 \"__copyblock\"\n"
             "uasmop_loadaddr 2 tmpvar2\n"
@@ -332,6 +332,23 @@ TEST_F(TranslatorSchemeTest, AStringCopiedShortHasItsLengthCut) {
             "uasmop_loadaddr 2 tmpvar1\n"
             "uasmop_pusharg 4\n"
             "uasmop_call 0 q\n");
+}
+
+TEST_F(TranslatorSchemeTest, AVarStringArgumentCarriesTheVariablesCapacity) {
+  // The declared length, limited to the 255 a length byte counts; a var
+  // string parameter passed on names itself, so that the capacity its own
+  // slot received goes along.
+  std::string more = "var s5: string[5]; s300: string[300];\n"
+                     "procedure v(var d: string); begin str_assign(d, s5); end;\n";
+  EXPECT_EQ(MainBody("v(s5); v(s300);", more),
+            "uasmop_loadaddr 2 s5\n"
+            "uasmop_pusharg 4 \"5\"\n"
+            "uasmop_call 0 v\n"
+            "uasmop_loadaddr 2 s300\n"
+            "uasmop_pusharg 4 \"255\"\n"
+            "uasmop_call 0 v\n");
+  EXPECT_NE(Body("v").find("uasmop_loadaddr 2 d\nuasmop_pusharg 4 d\n"), std::string::npos)
+      << Body("v");
 }
 
 TEST_F(TranslatorSchemeTest, ABigResultIsWrittenToACallerTemporary) {
