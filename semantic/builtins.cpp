@@ -39,9 +39,17 @@ static void RewriteWrite(Node *n, bool newLine) {
   n->childCount = 0;
 }
 
-// new(p) asks for a fixed 222 bytes, whatever p points to.
+// new(p) asks for as many bytes as p's target type takes.  An untyped
+// pointer (or anything else) has no size to ask for: reported, and the
+// call asks for nothing.
 static void RewriteNew(Node *n) {
-  SetChild(n, 2, NewEvaluatedConstant("222"));
+  TypeDescr *t = GetNodeType(Child(n, 1));
+  int64_t size = 0;
+  if (t && t->typeClass == kClassPointer && t->base)
+    size = t->base->size;
+  else if (t)
+    ReportAtNode(n, "new needs a typed pointer");
+  SetChild(n, 2, NewEvaluatedConstant(DecimalText(size)));
   n->childCount = 2;
   SetNodeText(n, "__getmem");
 }

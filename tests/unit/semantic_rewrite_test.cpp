@@ -5,7 +5,9 @@
 namespace {
 
 const char *kRuntime =
+    "type big = record a: array[1..300] of byte; n: word; end;\n"
     "var x, y: byte; l: longint; s, t: string[10]; c, d: char; b: boolean; p: ^word;\n"
+    "  q: ^big; u: pointer;\n"
     "procedure __write(v: longint); begin end;\n"
     "procedure __write(v: string); begin end;\n"
     "procedure __write_crlf; begin end;\n"
@@ -71,11 +73,16 @@ TEST_F(RewriteTest, WriteArgumentsAreEvaluatedAgain) {
   EXPECT_EQ(Get(Child(Child(Child(Statement(2), 1), 1), 1)->isValue), 0);
 }
 
-TEST_F(RewriteTest, NewAsksForAFixedSize) {
+TEST_F(RewriteTest, NewAsksForTheSizeOfThePointersTarget) {
   // The one-byte literal is cast to the word parameter.
-  EXPECT_EQ(Program("new(p);"), "(11 __getmem (18 p) (12 (19 222)))");
+  EXPECT_EQ(Program("new(p);"), "(11 __getmem (18 p) (12 (19 2)))");
   EXPECT_EQ(Fields(Child(Child(Statement(1), 2), 1)), "1/1/0/1/1");
   EXPECT_EQ(Get(Statement(1)->id), Named("__getmem"));
+  EXPECT_EQ(Program("new(q);"), "(11 __getmem (18 q) (19 302))");
+  EXPECT_EQ(Output().find("Error"), std::string::npos);
+  // An untyped pointer has no size to ask for.
+  EXPECT_EQ(Program("new(u);"), "(11 __getmem (18 u) (12 (19 0)))");
+  EXPECT_NE(Output().find("new needs a typed pointer"), std::string::npos) << Output();
 }
 
 TEST_F(RewriteTest, StringsWithBuiltinNamesStayStrings) {
