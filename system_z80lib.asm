@@ -907,10 +907,8 @@ __shr_loop:
 ; Division and modulo
 ; ======================================================================
 ; Quotients are truncated toward zero; a remainder has the sign of the
-; dividend (x = (x div y) * y + x mod y).  Division by zero does not trap:
-; the unsigned quotient is 0FFFFFFFFh and the remainder the dividend (the
-; signed routines apply their signs to those).  -2147483648 div -1 gives
-; -2147483648.
+; dividend (x = (x div y) * y + x mod y).  A divisor of 0 stops the program
+; with run-time error 200.  -2147483648 div -1 gives -2147483648.
 
 ; __op_div_u: __reg32a := __reg32a div __reg32b, unsigned
 ; enter : __reg32a = dividend, __reg32b = divisor
@@ -979,7 +977,7 @@ __sdivmod32:
 ; enter : __reg32a = dividend, __reg32b = divisor
 ; exit  : __reg32a = quotient, __reg32b = remainder
 ; uses  : af, bc, de, hl, bc', de', hl'
-; cost  : 205-2738 T-states, 266 bytes (+ __div_c8, __div_w8, __div_w);
+; cost  : 205-2738 T-states, 252 bytes (+ __div_c8, __div_w8, __div_w);
 ;         averages on random operands: 16/8 ~850, 16/16 ~490, 32/8 ~1510,
 ;         32/16 ~1960, 32/32 ~2720 T-states
 ; Restoring division that only runs the steps that can give quotient bits:
@@ -1017,14 +1015,9 @@ __div_byte_low:
    ret
 
 __div_zero:
-   ld hl,(__reg32a)
-   ld (__reg32b),hl
-   ld hl,(__reg32a+2)
-   ld (__reg32b+2),hl
-   ld hl,0ffffh
-   ld (__reg32a),hl
-   ld (__reg32a+2),hl
-   ret
+   ld a,200
+   ld hl,__text_div_zero
+   jp __runerror
 
 __div_word:
    ; divisor from 256 to 65535 in bc
@@ -1355,12 +1348,18 @@ __div_c8:
 
 ; __putchar: write the character in a to the console
 ; enter : a = character
-; exit  : -
+; exit  : __lastchar = a
 ; uses  : -
-; cost  : 21 T-states, 3 bytes
+; cost  : 34 T-states, 6 bytes
 __putchar:
    out (1),a
+   ld (__lastchar),a
    ret
+
+; __lastchar: the last character written (LF before the first), so that a
+; run-time error message can start on a line of its own
+__lastchar:
+   defb 10
 
 ; __putcrlf: end a console line with CR, LF
 ; enter : -
@@ -1463,21 +1462,71 @@ __text_false:
    defb 5,70,65,76,83,69
 
 ; ======================================================================
+; Run-time errors
+; ======================================================================
+; A program stops on an error with the line "Runtime error N: what" on the
+; console (after a line break when the output so far ends inside a line),
+; writes N to the status port 0FFh and parks on a jump to itself, as a
+; finished program does; z80run ends with N as its exit status.
+
+; __runerror: stop the program with a run-time error
+; enter : a = error number, hl = its message (a short string)
+; exit  : never returns
+__runerror:
+   ld sp,07fffh
+   push af
+   push hl
+   ld a,(__lastchar)
+   cp 10
+   call nz,__putcrlf
+   pop hl
+   call __putstr
+   call __putcrlf
+   pop af
+   out (0ffh),a
+__runerror_park:
+   jp __runerror_park
+
+__text_div_zero:
+   defb 35
+   defm "Runtime error 200: division by zero"
+__text_stack_overflow:
+   defb 33
+   defm "Runtime error 202: stack overflow"
+__text_heap_overflow:
+   defb 32
+   defm "Runtime error 203: heap overflow"
+__text_bad_pointer:
+   defb 44
+   defm "Runtime error 204: invalid pointer operation"
+
+; ======================================================================
 ; Short strings
 ; ======================================================================
 ; A short string is a length byte followed by that many characters (at
-; most 255).  The routines do not know how much room a destination has:
-; the caller sees to it that the result fits.
+; most 255).  A destination's capacity (the most characters it holds) comes
+; from the caller; __str_append and __str_addchar keep results within 255.
 
-; __str_copy: copy the short string at hl to de
-; enter : hl = source, de = destination
-; exit  : the length byte and the characters copied (de may equal hl)
-; uses  : f, bc, de, hl
-; cost  : 21 a character + 46 T-states, 7 bytes
+; __str_copy: copy the short string at hl to de, keeping at most c
+; characters
+; enter : hl = source, de = destination, c = capacity of the destination
+; exit  : the length byte (cut to c) and the characters copied (de may
+;         equal hl)
+; uses  : af, bc, de, hl
+; cost  : 21 a character + 67 T-states (about 45 for an empty result),
+;         16 bytes
 __str_copy:
-   ld c,(hl)
+   ld a,(hl)
+   cp c
+   jr c,$+3
+   ld a,c
+   ld (de),a
+   or a
+   ret z
+   inc hl
+   inc de
+   ld c,a
    ld b,0
-   inc bc
    ldir
    ret
 
@@ -1602,36 +1651,287 @@ __strt_mask:
 ; ======================================================================
 ; Heap
 ; ======================================================================
-; Blocks come from the free memory below the stack: from 0100h upward to
-; 256 bytes under the stack pointer of the moment.  They are never given
-; back, and their contents are whatever the memory held.
+; The heap lies from 0100h up to __heapend, which grows toward the stack
+; and never comes within 256 bytes of the stack pointer of the moment.
+; Every block starts with a 2-byte header holding its whole size (header
+; included, at least 4); the program gets the address after the header.
+; Given-back blocks form the free list, kept in address order, each with
+; its size and the address of the next free block (0 ends the list).  A
+; request takes the first free block that is big enough (its high end when
+; the rest is 4 bytes or more), else new room at __heapend; a block given
+; back merges with free neighbours.  Both walk the free list: the cost
+; grows with the number of free blocks (100 to 150 T-states each).
+; __heapend never goes down again; the stack check compares sp with it.
 
-; __heapptr: address of the next free heap byte
-__heapptr:
+; __heapend: the first byte above the heap
+__heapend:
    defw 0100h
+; __freelist: the lowest free block, 0 when there is none
+__freelist:
+   defw 0
 
 ; __heap_alloc: take a block of hl bytes from the heap
 ; enter : hl = size in bytes
-; exit  : hl = address of the block, or 0 when it does not fit
-; uses  : f, de, hl
-; cost  : 84-147 T-states, 31 bytes
+; exit  : hl = address of the block (not cleared); a full heap stops the
+;         program with run-time error 203
+; uses  : af, bc, de, hl
+; cost  : 306 T-states for new room when no block is free, about 150 more
+;         for each free block passed over; 116 bytes
 __heap_alloc:
-   ex de,hl
-   ld hl,(__heapptr)
-   push hl
+   ld de,2
    add hl,de
-   jr c,__heap_full
+   jp c,__heap_overflow
+   ld a,h
+   or a
+   jr nz,__hal_sized
+   ld a,l
+   cp 4
+   jr nc,__hal_sized
+   ld l,4
+__hal_sized:
+   ; bc = the block's whole size; de = address of the link to follow
+   ld b,h
+   ld c,l
+   ld de,__freelist
+__hal_walk:
+   ex de,hl
+   ld e,(hl)
+   inc hl
+   ld d,(hl)
+   dec hl
+   ld a,d
+   or e
+   jr z,__hal_new
+   ; de = a free block, hl = the link to it
+   push hl
+   ex de,hl
+   ld e,(hl)
+   inc hl
+   ld d,(hl)
+   dec hl
+   ex de,hl
+   or a
+   sbc hl,bc
+   jr nc,__hal_fits
+   pop hl
+   inc de
+   inc de
+   jr __hal_walk
+__hal_fits:
+   ; hl = the free block's size less the request, de = the free block
+   ld a,h
+   or a
+   jr nz,__hal_split
+   ld a,l
+   cp 4
+   jr nc,__hal_split
+   ; too little is left over: the whole block leaves the list
+   pop hl
+   ex de,hl
+   inc hl
+   inc hl
+   ldi
+   ldi
+   dec hl
+   dec hl
+   ret
+__hal_split:
+   ; the free block keeps its low part, the request gets the high end
+   pop af
+   ex de,hl
+   ld (hl),e
+   inc hl
+   ld (hl),d
+   dec hl
+   add hl,de
+   jr __hal_header
+__hal_new:
+   ld hl,(__heapend)
+   push hl
+   add hl,bc
+   jr c,__hal_full
    ex de,hl
    ld hl,-256
    add hl,sp
-   jr nc,__heap_full
+   jr nc,__hal_full
    or a
    sbc hl,de
-   jr c,__heap_full
-   ld (__heapptr),de
+   jr c,__hal_full
+   ld (__heapend),de
    pop hl
+__hal_header:
+   ld (hl),c
+   inc hl
+   ld (hl),b
+   inc hl
    ret
-__heap_full:
+__hal_full:
    pop hl
+__heap_overflow:
+   ld a,203
+   ld hl,__text_heap_overflow
+   jp __runerror
+
+; __heap_free: give a block back to the heap
+; enter : hl = address of the block as __heap_alloc gave it, or 0 (nothing
+;         is done); an address outside the heap, or of a block already
+;         given back, stops the program with run-time error 204
+; exit  : -
+; uses  : af, bc, de, hl
+; cost  : about 500 T-states, and about 100 more for each free block below
+;         it; 87 bytes and 43 of __heap_merge
+__heap_free:
+   ld a,h
+   or l
+   ret z
+   dec hl
+   dec hl
+   ; the block must lie in 0100h .. __heapend-4
+   ld a,h
+   or a
+   jr z,__heap_bad_pointer
+   ex de,hl
+   ld hl,(__heapend)
+   dec hl
+   dec hl
+   dec hl
+   dec hl
+   or a
+   sbc hl,de
+   jr c,__heap_bad_pointer
+   ld hl,__freelist
+__hfr_walk:
+   ; hl = the link to bc, the next free block; de = the block given back
+   ld c,(hl)
+   inc hl
+   ld b,(hl)
+   dec hl
+   ld a,b
+   or c
+   jr z,__hfr_link
+   push hl
+   ld h,b
+   ld l,c
+   or a
+   sbc hl,de
+   pop hl
+   jr z,__heap_bad_pointer
+   jr nc,__hfr_link
+   ld h,b
+   ld l,c
+   inc hl
+   inc hl
+   jr __hfr_walk
+__hfr_link:
+   ; the block goes between the link at hl and bc
+   push hl
+   ld (hl),e
+   inc hl
+   ld (hl),d
+   ex de,hl
+   push hl
+   inc hl
+   inc hl
+   ld (hl),c
+   inc hl
+   ld (hl),b
+   pop hl
+   call __heap_merge
+   ; and the free block before it, if any, with it
+   pop hl
+   ld de,__freelist
+   or a
+   sbc hl,de
+   ret z
+   add hl,de
+   dec hl
+   dec hl
+   jp __heap_merge
+__heap_bad_pointer:
+   ld a,204
+   ld hl,__text_bad_pointer
+   jp __runerror
+
+; __heap_merge: join a free block with the next one when they touch
+; enter : hl = a free block
+; exit  : hl = the same block
+; uses  : af, bc, de
+__heap_merge:
+   push hl
+   ld e,(hl)
+   inc hl
+   ld d,(hl)
+   inc hl
+   ld c,(hl)
+   inc hl
+   ld b,(hl)
+   pop hl
+   push hl
+   add hl,de
+   or a
+   sbc hl,bc
+   pop hl
+   ret nz
+   ; bc touches: add its size, take over its link
+   push hl
+   ld h,b
+   ld l,c
+   ld c,(hl)
+   inc hl
+   ld b,(hl)
+   inc hl
+   ld a,(hl)
+   inc hl
+   ld h,(hl)
+   ld l,a
+   ex (sp),hl
+   ex de,hl
+   add hl,bc
+   ex de,hl
+   ld (hl),e
+   inc hl
+   ld (hl),d
+   inc hl
+   pop de
+   ld (hl),e
+   inc hl
+   ld (hl),d
+   dec hl
+   dec hl
+   dec hl
+   ret
+
+; ======================================================================
+; Stack check
+; ======================================================================
+
+; __stack_check: stop the program with run-time error 202 when the stack
+; has come down to within 128 bytes of the heap (or wrapped past 0); the
+; entry of every subroutine calls it in a program compiled with {$s+}
+; enter : -
+; exit  : -
+; uses  : -
+; cost  : 197 T-states, 39 bytes
+__stack_check:
+   push af
+   push de
+   push hl
    ld hl,0
+   add hl,sp
+   bit 7,h
+   jr nz,__stack_overflow
+   ld de,(__heapend)
+   or a
+   sbc hl,de
+   jr c,__stack_overflow
+   ld de,128
+   sbc hl,de
+   jr c,__stack_overflow
+   pop hl
+   pop de
+   pop af
    ret
+__stack_overflow:
+   ld a,202
+   ld hl,__text_stack_overflow
+   jp __runerror

@@ -8,7 +8,8 @@
 # then system_z80lib.asm copied with the compiler's line rule (lines ending in
 # ':' and empty lines as they are, every other line indented by three
 # spaces), then the test's NAME.asm and the shared harness.asm.  The output
-# must equal NAME.expected byte for byte.
+# must equal NAME.expected byte for byte, and the run must end with the
+# status in NAME.status (a run-time error's number), else with status 0.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -37,8 +38,11 @@ trap 'rm -rf "$work"' EXIT INT TERM
 
 Z80RUN=$runner "$root/tools/asm_run.sh" --limit 50000000 "$work/$name.asm" > "$work/out.txt"
 status=$?
-if [ $status -ne 0 ]; then
-  echo "$name: the program failed with status $status"
+wanted=0
+if [ -f "$here/$name.status" ]; then wanted=$(cat "$here/$name.status"); fi
+if [ $status -ne "$wanted" ]; then
+  echo "$name: the program ended with status $status instead of $wanted"
+  cat "$work/out.txt"
   exit 1
 fi
 if ! cmp -s "$work/out.txt" "$here/$name.expected"; then
