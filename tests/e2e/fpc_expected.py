@@ -18,6 +18,12 @@ declarations and other forms of this language only) carry the line
 
 and are skipped; their .expected files are written by hand.
 
+A program that Free Pascal stops with a run-time error this compiler's
+programs also stop with (division by zero, ...) ends there with that
+error's number as its status: its expected output is what it wrote up to
+then and the line the Z80 run-time library writes, "Runtime error N:
+what", on a line of its own; the number also goes into CASE.status.
+
 The end-to-end tests themselves never need fpc: only this script does.
 """
 import os
@@ -27,6 +33,14 @@ import sys
 import tempfile
 
 BY_HAND = "{ expected output worked out by hand }"
+
+# The run-time errors of the Z80 programs, by number, as they write them.
+RUNTIME_ERRORS = {
+    200: "division by zero",
+    202: "stack overflow",
+    203: "heap overflow",
+    204: "invalid pointer operation",
+}
 
 
 def expected_output(case):
@@ -39,10 +53,16 @@ def expected_output(case):
         if build.returncode != 0:
             raise RuntimeError("fpc failed on %s:\n%s" % (case, build.stdout.decode(errors="replace")))
         run = subprocess.run([os.path.join(work, "prog")], cwd=work, stdin=subprocess.DEVNULL,
-                             stdout=subprocess.PIPE, timeout=60)
-        if run.returncode != 0:
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
+        out = run.stdout.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+        if run.returncode == 0:
+            return out, 0
+        if run.returncode not in RUNTIME_ERRORS:
             raise RuntimeError("%s ended with status %d" % (case, run.returncode))
-        return run.stdout.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+        if out and not out.endswith(b"\n"):
+            out += b"\r\n"
+        message = "Runtime error %d: %s\r\n" % (run.returncode, RUNTIME_ERRORS[run.returncode])
+        return out + message.encode(), run.returncode
 
 
 def main(argv):
@@ -61,13 +81,19 @@ def main(argv):
             print("kept:    " + target)
             continue
         try:
-            data = expected_output(case)
+            data, stopped = expected_output(case)
         except (RuntimeError, subprocess.TimeoutExpired) as failure:
             print(failure)
             status = 1
             continue
         with open(target, "wb") as out:
             out.write(data)
+        status_file = case[:-4] + ".status"
+        if stopped:
+            with open(status_file, "w") as out:
+                out.write("%d\n" % stopped)
+        elif os.path.exists(status_file):
+            os.remove(status_file)
         print("wrote:   " + target)
     return status
 

@@ -10,7 +10,9 @@ the include search):
   1. tarnwick CASE.pas must end with status 0, write CASE.asm, and report no
      problem on its console (no "Error", no "error", no "TODO");
   2. tools/asm_run.sh assembles it with GNU as for Z80 and runs it in z80run
-     under a T-state limit; the run must end with status 0;
+     under a T-state limit; the run must end with status 0, or with the
+     status in CASE.status when there is one (a program that stops with
+     run-time error N ends with status N);
   3. what the program writes must equal the expected output byte for byte.
 
 The expected output is CASE.expected next to the case.  A program of
@@ -75,14 +77,23 @@ def compile_case(tarnwick, case, work):
     return asm
 
 
-def run_program(z80run, asm):
+def expected_status(case):
+    status_file = case[:-4] + ".status"
+    if os.path.exists(status_file):
+        with open(status_file) as f:
+            return int(f.read().strip())
+    return 0
+
+
+def run_program(z80run, asm, want_status):
     env = dict(os.environ, Z80RUN=z80run)
     run = subprocess.run(["sh", ASM_RUN, "--limit", TSTATE_LIMIT, asm], env=env,
                          stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, timeout=300)
-    if run.returncode != 0:
-        raise CaseFailure("assembling or running failed with status %d:\n%s\noutput so far: %r"
-                          % (run.returncode, run.stderr.decode(errors="replace"), run.stdout))
+    if run.returncode != want_status:
+        raise CaseFailure("assembling or running ended with status %d instead of %d:\n%s\n"
+                          "output so far: %r" % (run.returncode, want_status,
+                                                 run.stderr.decode(errors="replace"), run.stdout))
     return run.stdout
 
 
@@ -100,15 +111,16 @@ def show_difference(want, got):
 
 def check_case(tarnwick, z80run, case):
     want = expected_output(case)
+    want_status = expected_status(case)
     keep = os.environ.get("E2E_KEEP")
     if keep:
         work = os.path.join(keep, os.path.basename(case)[:-4])
         shutil.rmtree(work, ignore_errors=True)
         os.makedirs(work)
-        got = run_program(z80run, compile_case(tarnwick, case, work))
+        got = run_program(z80run, compile_case(tarnwick, case, work), want_status)
     else:
         with tempfile.TemporaryDirectory(prefix="e2e_") as work:
-            got = run_program(z80run, compile_case(tarnwick, case, work))
+            got = run_program(z80run, compile_case(tarnwick, case, work), want_status)
     if got != want:
         raise CaseFailure(show_difference(want, got))
 
