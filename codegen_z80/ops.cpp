@@ -30,8 +30,10 @@ static Text SavedParentFrameByte(int byte) {
   return "(ix+" + DecimalText(kSavedParentFrameOffset + byte) + ")";
 }
 
-// Prologue: frame pointer, local area, and the parent-frame slot of a
-// subroutine whose variables nested subroutines reach.
+// Prologue: frame pointer, local area, the stack check of a program
+// compiled with {$s+} (before anything is written into the new frame), and
+// the parent-frame slot of a subroutine whose variables nested subroutines
+// reach.
 static void Prologue(CG_State &st) {
   int32_t localSize = st.currentSubr && st.currentSubr->subr ? st.currentSubr->subr->frameValue2 : 0;
   int mark = st.currentSubr ? st.currentSubr->parentFrameMark : 0;
@@ -44,6 +46,8 @@ static void Prologue(CG_State &st) {
     CG_Emit(st, "add", "hl", "sp");
     CG_Emit(st, "ld", "sp", "hl");
   }
+  if (gLex.stackCheck)
+    CG_Emit(st, "call", "__stack_check", "");
   if (SavesParentFrame(st)) {
     CG_Emit(st, "ld", "hl", slot);
     CG_Emit(st, "ld", SavedParentFrameByte(0), "l");

@@ -1,5 +1,6 @@
 // Compiler directives: {$define}, {$undef}, {$ifdef}, {$ifndef}, {$else},
-// {$endif} and {$i file}, applied while lexing.
+// {$endif}, {$i file} and the stack check {$s+} / {$s-}, applied while
+// lexing.
 #include "lexer/lexer.h"
 
 Text gDefinedSymbols[kDefinedSymbolSlots + 1];
@@ -60,6 +61,12 @@ static void IncludeFile(LexerState &lex, const Text &name) {
   LoadSourceFile(lex, path);
 }
 
+// The last {$s+} or {$s-} of the program decides for all its subroutines.
+static void SetStackCheck(LexerState &lex, bool on) {
+  if ((lex.conditionStates[lex.conditionLevel] & 1) != 0)
+    lex.stackCheck = on;
+}
+
 // Reads "name argument}" from the scan position (just after "{$") and
 // applies it.  Letter case counts: {$IFDEF X} is no directive at all.
 void ParseDirective(SourceFile &f) {
@@ -91,4 +98,6 @@ void ParseDirective(SourceFile &f) {
     CloseSection(lex);
   else if (name == "i")
     IncludeFile(lex, argument);
+  else if (name == "s+" || name == "s-")
+    SetStackCheck(lex, name == "s+");
 }

@@ -37,6 +37,7 @@ struct LexerState {
   uint8_t conditionStates[kMaxConditionLevel + 1];
   uint8_t conditionLevel;
   uint32_t lines, chars, tokens, tokenChars;
+  bool stackCheck; // {$s+}: every subroutine entry checks the stack
 };
 
 // One file being loaded; an include nests a new one inside.

@@ -19,6 +19,7 @@ void LexProgram(const Text &mainFileName) {
   gLex.includeDepth = 0;
   gLex.commentLevel = 0;
   gLex.asmMode = false;
+  gLex.stackCheck = false;
   gLex.conditionLevel = 0;
   gLex.conditionStates[0] = 1;
   for (Text &slot : gDefinedSymbols)

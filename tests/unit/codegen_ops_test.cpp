@@ -47,6 +47,18 @@ TEST_F(CodegenOpsTest, TheMainProgramEnteredOnceOnlyStoresItsParentFrame) {
                           "   ld sp,ix", "   pop ix", "   ret"}));
 }
 
+TEST_F(CodegenOpsTest, WithTheStackCheckTheNewFrameIsCheckedBeforeItIsWritten) {
+  gLex.stackCheck = true;
+  ID *g = Subr("g_17", main_, 3, 0, 4);
+  OpI(uasmop_subrbegin, g);
+  Lines lines = Loop(OpI(uasmop_enter, g)->prev);
+  gLex.stackCheck = false;
+  EXPECT_EQ(lines, Lines({"   push ix", "   ld ix,0", "   add ix,sp", "   ld hl,-4",
+                          "   add hl,sp", "   ld sp,hl", "   call __stack_check",
+                          "   ld hl,(parentframe3)", "   ld (ix+-4),l", "   ld (ix+-3),h",
+                          "   ld (parentframe3),ix"}));
+}
+
 TEST_F(CodegenOpsTest, EpilogueRestoresASavedParentFrameLeavingHlAlone) {
   st_.currentSubr = Subr("p_17", main_, 2);
   EXPECT_EQ(General(Op(uasmop_leave, 0)),
@@ -131,6 +143,22 @@ TEST_F(CodegenOpsTest, PushArgumentWidensByThePreviousPlace) {
   General(Op(uasmop_pusharg, 4));
   EXPECT_EQ(Emitted(), Lines({"   call __pusharg", "   ld hl,0", "   push hl", "   ld l,a",
                               "   push hl", "   ld de,0", "   push de", "   push hl"}));
+}
+
+TEST_F(CodegenOpsTest, AVarStringArgumentsSlotCarriesTheCapacity) {
+  // A number, or the high word of the slot of a parameter passed on (of
+  // the subroutine's own frame, or of an enclosing one's through iy).
+  Before(12, 2);
+  General(OpT(uasmop_pusharg, "5", 4));
+  Before(1, 2);
+  General(OpI(uasmop_pusharg, RefParam(f_, "d", 256, 8), 4));
+  ID *g = Subr("g_17", main_, 2, 4, 0);
+  Before(12, 2);
+  General(OpI(uasmop_pusharg, RefParam(g, "e", 256, 4), 4));
+  EXPECT_EQ(Emitted(), Lines({"   ld de,5", "   push de", "   push hl", "   ld hl,(__reg32a)",
+                              "   ld e,(ix+10)", "   ld d,(ix+11)", "   push de", "   push hl",
+                              "   ld iy,(parentframe2)", "   ld e,(iy+6)", "   ld d,(iy+7)",
+                              "   push de", "   push hl"}));
 }
 
 TEST_F(CodegenOpsTest, PushArgumentSignExtendsASignedValue) {
