@@ -1365,7 +1365,7 @@ __lastchar:
 ; enter : -
 ; exit  : -
 ; uses  : af
-; cost  : 83 T-states, 10 bytes
+; cost  : 109 T-states, 10 bytes
 __putcrlf:
    ld a,13
    call __putchar
@@ -1376,7 +1376,7 @@ __putcrlf:
 ; enter : hl = address of the length byte
 ; exit  : -
 ; uses  : af, b, hl
-; cost  : 26 T-states for the empty string, else 64 a character + 25;
+; cost  : 26 T-states for the empty string, else 77 a character + 25;
 ;         12 bytes
 __putstr:
    ld b,(hl)
@@ -1394,7 +1394,7 @@ __putstr_loop:
 ; enter : __reg32a = number
 ; exit  : __reg32a unchanged
 ; uses  : af, bc, de, hl
-; cost  : 1439 T-states for one digit up to 14189 for ten, 36 bytes
+; cost  : 1452 T-states for one digit up to 14319 for ten, 36 bytes
 __putdec_u32:
    ld hl,(__reg32a)
    ld de,(__reg32a+2)
@@ -1425,7 +1425,7 @@ __putdec_print:
 ; enter : __reg32a = number
 ; exit  : __reg32a unchanged
 ; uses  : af, bc, de, hl
-; cost  : 1466-14344 T-states (one to ten digits, and the sign), 38 bytes
+; cost  : 1479-14487 T-states (one to ten digits, and the sign), 38 bytes
 __putdec_s32:
    ld a,(__reg32a+3)
    or a
@@ -1448,7 +1448,7 @@ __putdec_s32:
 ; enter : a = boolean (0 is FALSE, anything else TRUE)
 ; exit  : -
 ; uses  : af, b, hl
-; cost  : 322 T-states for TRUE, 381 for FALSE (__putstr included),
+; cost  : 374 T-states for TRUE, 446 for FALSE (__putstr included),
 ;         12 bytes and 11 of text
 __putbool:
    or a
