@@ -133,6 +133,16 @@ TEST_F(LexerTest, ConditionalSections) {
   EXPECT_EQ(LexText("{$undef tarn}{$ifdef tarn} a {$endif} b"), (Tokens{"b"}));
 }
 
+TEST_F(LexerTest, StackCheckDirectiveLastOneDecides) {
+  EXPECT_EQ(LexText("x {$s+} y"), (Tokens{"x", "y"}));
+  EXPECT_TRUE(gLex.stackCheck);
+  LexText("{$s+} x {$s-}");
+  EXPECT_FALSE(gLex.stackCheck);
+  // Not in a failed section, and letter case counts as for every directive.
+  LexText("{$ifdef nope}{$s+}{$endif} x {$S+}");
+  EXPECT_FALSE(gLex.stackCheck);
+}
+
 TEST_F(LexerTest, NestedSectionsDependOnInnermostLevel) {
   EXPECT_EQ(LexText("{$define B}{$ifdef A} o1 {$ifdef B} in {$endif} o2 {$endif} z"),
             (Tokens{"in", "z"}));
