@@ -116,8 +116,9 @@ void SignedByteCompare(CG_State &st, const UasmOp *q) {
 //   e.g. (index in hl, own local array at -8)
 //        ex de,hl / push ix / pop hl / ld bc,-8 / add hl,bc / add hl,de
 bool R1ArrayElementAddress(CG_State &st, Window &w) {
-  if (!Is(w.p, uasmop_pusharg) || !Is(w.p1, uasmop_loadaddr) || !Is(w.p2, uasmop_add) ||
-      !HasText(w.p2, "[sp]"))
+  // A pusharg with an operand pushes a var string's address and capacity.
+  if (!Is(w.p, uasmop_pusharg) || w.p->text || w.p->ident || !Is(w.p1, uasmop_loadaddr) ||
+      !Is(w.p2, uasmop_add) || !HasText(w.p2, "[sp]"))
     return false;
   ToHL(st, w);
   CG_Emit(st, "ex", "de", "hl");
