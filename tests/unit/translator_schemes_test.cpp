@@ -335,16 +335,15 @@ TEST_F(TranslatorSchemeTest, AStringCopiedShortHasItsLengthCut) {
 }
 
 TEST_F(TranslatorSchemeTest, AVarStringArgumentCarriesTheVariablesCapacity) {
-  // The declared length, limited to the 255 a length byte counts; a var
-  // string parameter passed on names itself, so that the capacity its own
-  // slot received goes along.
-  std::string more = "var s5: string[5]; s300: string[300];\n"
+  // The declared length; a var string parameter passed on names itself, so
+  // that the capacity its own slot received goes along.
+  std::string more = "var s5: string[5];\n"
                      "procedure v(var d: string); begin str_assign(d, s5); end;\n";
-  EXPECT_EQ(MainBody("v(s5); v(s300);", more),
+  EXPECT_EQ(MainBody("v(s5); v(s);", more),
             "uasmop_loadaddr 2 s5\n"
             "uasmop_pusharg 4 \"5\"\n"
             "uasmop_call 0 v\n"
-            "uasmop_loadaddr 2 s300\n"
+            "uasmop_loadaddr 2 s\n"
             "uasmop_pusharg 4 \"255\"\n"
             "uasmop_call 0 v\n");
   EXPECT_NE(Body("v").find("uasmop_loadaddr 2 d\nuasmop_pusharg 4 d\n"), std::string::npos)
