@@ -271,6 +271,6 @@ TEST_F(EvaluationTest, StringConstantsFoldToLiterals) {
   const char *decls = "const greeting = 'hey'; sep = ',';\n";
   Node *v = Value("s := greeting;", decls);
   ASSERT_NE(v, nullptr);
-  EXPECT_EQ(Statement(1)->kind, kNodeCall); // str_assign, as for a literal
+  EXPECT_EQ(+Statement(1)->kind, kNodeCall); // str_assign, as for a literal
   EXPECT_EQ(Shape(Value("l := byte(sep);", decls)), "(12 byte (19 44))");
 }
