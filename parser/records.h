@@ -66,6 +66,7 @@ constexpr int32_t kNodeForDownto = 6;
 constexpr int32_t kNodeAsm = 7;
 constexpr int32_t kNodeCase = 8;
 constexpr int32_t kNodeCaseBranch = 9;
+constexpr int32_t kNodeCaseRange = 10; // label lo..hi: child 1 lo, child 2 hi
 constexpr int32_t kNodeCall = 11;
 constexpr int32_t kNodeTypeCast = 12;
 constexpr int32_t kNodeAssign = 13;

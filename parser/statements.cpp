@@ -89,16 +89,24 @@ Node *ParseFor() {
   return CreateNodeText(kind, 3, start, end, body, control);
 }
 
-// Label {, Label} where a range lo..hi is kept as its lower bound alone.
+// Label = expr [ ".." expr ]: a range is one node over its two bounds.
+static Node *ParseCaseLabel() {
+  SourcePos position = CurrentPos();
+  Node *lower = ParseExpression();
+  if (CurrentToken != "..")
+    return lower;
+  NextToken();
+  Node *upper = ParseExpression();
+  Node *range = CreateNode(kNodeCaseRange, 2, lower, upper);
+  range->position = position;
+  return range;
+}
+
+// Label {, Label}
 static Node *ParseCaseLabels() {
   NodeListBuilder labels;
   while (CurrentToken != ":") {
-    labels.Append(ParseExpression());
-    if (CurrentToken == "..") {
-      Con() << "TODO range\n";
-      NextToken();
-      NextToken();
-    }
+    labels.Append(ParseCaseLabel());
     if (CurrentToken != ":")
       Expect(",");
   }

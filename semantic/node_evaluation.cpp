@@ -350,6 +350,9 @@ static void EvaluateByKind(Node *n) {
   case kNodeAsm:
   case kNodeCaseBranch:
     break;
+  case kNodeCaseRange:
+    EvaluateCaseRange(n);
+    break;
   case kNodeIf:
   case kNodeWhile:
   case kNodeRepeat:

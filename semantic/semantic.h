@@ -38,6 +38,11 @@ void SetIsValue(Node *n);
 // A type-cast node that CastTo made (it has no text, a written one has).
 bool IsMadeCast(const Node *n);
 
+// ---- Statements (statements.cpp) ----------------------------------------------------
+
+// A case label lo..hi: its bounds are values; an empty range is noted.
+void EvaluateCaseRange(Node *n);
+
 // ---- Calls (calls.cpp) ------------------------------------------------------------
 
 // Binds a call node to the best-fitting subroutine and casts its arguments.

@@ -160,6 +160,29 @@ static int32_t TranslateCaseLabel(Node *label) {
   return label->size;
 }
 
+// Compares the label's value (left) with the saved selector t (right).
+static void CompareCaseLabel(Node *label, int32_t code, ID *t) {
+  int32_t labelSize = TranslateCaseLabel(label);
+  int32_t size = int32_t(t->type->size);
+  EmitIdent(code, t, labelSize > size ? labelSize : size);
+}
+
+// A single label jumps to its branch when it equals the selector; a range
+// lo..hi when lo <= selector and not hi < selector.
+static void TranslateCaseLabelTest(Node *label, ID *t, const Text &branch) {
+  if (label->kind != kNodeCaseRange) {
+    CompareCaseLabel(label, uasmop_cmpne, t);
+    EmitText(uasmop_jumpfalse, branch, 0);
+    return;
+  }
+  Text skip = NewLabel();
+  CompareCaseLabel(Child(label, 1), uasmop_cmple, t);
+  EmitText(uasmop_jumpfalse, skip, 0);
+  CompareCaseLabel(Child(label, 2), uasmop_cmplt, t);
+  EmitText(uasmop_jumpfalse, branch, 0);
+  DefineLabel(skip);
+}
+
 static int CountCaseBranches(const Node *branch) {
   int count = 0;
   for (; branch; branch = branch->next)
@@ -169,7 +192,7 @@ static int CountCaseBranches(const Node *branch) {
 }
 
 // case S of L1, L2: A; ... else B end.  Each label is compared with the
-// saved selector in turn; the first equal one jumps to its branch.
+// saved selector in turn; the first that matches jumps to its branch.
 static void TranslateCase(Node *n) {
   Text l = NewLabel();
   Node *selector = Child(n, 1);
@@ -178,14 +201,9 @@ static void TranslateCase(Node *n) {
   Node *branches = Child(n, 2);
   CountCaseBranches(branches);
   int j = 1;
-  for (Node *b = branches; b; b = b->next, j++) {
-    for (Node *label = Child(b, 1); label; label = label->next) {
-      int32_t labelSize = TranslateCaseLabel(label);
-      int32_t size = int32_t(t->type->size);
-      EmitIdent(uasmop_cmpne, t, labelSize > size ? labelSize : size);
-      EmitText(uasmop_jumpfalse, l + "_" + DecimalText(j), 0);
-    }
-  }
+  for (Node *b = branches; b; b = b->next, j++)
+    for (Node *label = Child(b, 1); label; label = label->next)
+      TranslateCaseLabelTest(label, t, l + "_" + DecimalText(j));
   EmitText(uasmop_jump, l + "_else", 0);
   j = 1;
   for (Node *b = branches; b; b = b->next, j++) {

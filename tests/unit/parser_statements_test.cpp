@@ -48,9 +48,11 @@ TEST_F(StatementsTest, ForLoops) {
 TEST_F(StatementsTest, CaseWithRangeAndElse) {
   Tokens("case k of 1, 2: a; 3..5: b; else c; end");
   Node *n = ParseStatement();
-  EXPECT_EQ(Shape(n), "case(k,[branch([1;2],a);branch(3,b)],c)");
+  EXPECT_EQ(Shape(n), "case(k,[branch([1;2],a);branch(range(3,5),b)],c)");
   EXPECT_EQ(+Child(n, 1)->isValue, 1);
-  EXPECT_EQ(Output(), "TODO range\n");
+  EXPECT_EQ(Output(), "");
+  EXPECT_EQ(ListOf("case c of 'a'..'z', '0': a; end"),
+            "case(c,branch([range('a','z');'0'],a),nil)");
   EXPECT_EQ(ListOf("case k of end"), "case(k,nil,nil)");
   EXPECT_EQ(ListOf("case k of 1: ; end"), "case(k,branch(1,nil),nil)");
 }

@@ -69,7 +69,8 @@ inline std::string Shape(const Node *n) {
   } kNames[] = {
       {kNodeIf, "if"},      {kNodeWhile, "while"},   {kNodeRepeat, "repeat"},
       {kNodeForTo, "for"},  {kNodeForDownto, "fordown"}, {kNodeCase, "case"},
-      {kNodeCaseBranch, "branch"}, {kNodeAssign, "assign"}, {kNodeIndex, "index"},
+      {kNodeCaseBranch, "branch"}, {kNodeCaseRange, "range"},
+      {kNodeAssign, "assign"}, {kNodeIndex, "index"},
       {kNodeField, "field"}, {kNodeAddressOf, "addr"}, {kNodeDeref, "deref"},
       {kNodeNot, "not"},    {kNodeNegate, "neg"},    {kNodeAdd, "add"},
       {kNodeSub, "sub"},    {kNodeMul, "mul"},       {kNodeDiv, "div"},
