@@ -178,6 +178,7 @@ static Parsed ParsePrimary() {
   }
   if (StartsName(token)) {
     Node *name = CreateNodeText(kNodeName, 0, nullptr, nullptr, nullptr, token);
+    name->position = CurrentPos(); // reports about a name inside an expression point at it
     NextToken();
     return Deeper(name, ParseArguments(name) + 1);
   }

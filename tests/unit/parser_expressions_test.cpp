@@ -57,7 +57,10 @@ TEST_F(ExpressionsTest, ExpressionCarriesItsFirstPosition) {
   Node *n = ParseExpression();
   EXPECT_EQ(+n->position.column, 3);
   EXPECT_EQ(+n->position.line, 1);
-  EXPECT_EQ(+Child(n, 1)->position.fileName, nullptr); // inner nodes have none
+  EXPECT_EQ(+Child(n, 2)->position.column, 7); // a name inside has its own
+  Tokens("  (a + b) * 2");
+  n = ParseExpression();
+  EXPECT_EQ(+Child(n, 1)->position.fileName, nullptr); // inner operators have none
 }
 
 TEST_F(ExpressionsTest, StringLiteralsStandForTheirCharacters) {
