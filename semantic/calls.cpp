@@ -63,6 +63,8 @@ constexpr int kCharLiteralForCharScore = 45;
 static int ArgumentScore(Node *arg, const TypeDescr *p) {
   if (IsCharLiteral(arg) && p->typeClass == kClassChar)
     return kCharLiteralForCharScore;
+  if (IsNilConstant(arg) && p->typeClass == kClassPointer)
+    return 50; // nil is a pointer of every type
   TypeDescr madeUp;
   return TypeScore(ArgumentType(arg, madeUp), p);
 }

@@ -120,6 +120,11 @@ static void FoldStringConstant(Node *n) {
   nodecalc(n);
 }
 
+bool IsNilConstant(const Node *n) {
+  return n && n->kind == kNodeIntConst && n->id && n->id->kind == kIdConst &&
+         NameIs(n->id, "nil");
+}
+
 void FoldConstant(Node *n) {
   if (n->kind != kNodeVarRef || !n->id)
     return;
@@ -607,6 +612,8 @@ void CalcOperatorTypes(Node *n) {
   UseCharCodesBesideIntegers(n);
   int32_t a = Child(n, 1)->typeClass, b = Child(n, 2)->typeClass;
   n->operandClass = OperandClassOf(a, b);
+  if (n->kind != kNodeAssign && b == kClassPointer && IsNilConstant(Child(n, 1)))
+    n->operandClass = OperandClassOf(b, a); // nil = p reads as p = nil
   if (IsWholeArrayAssignment(n))
     n->operandClass = kClassArray;
   switch (n->operandClass) {

@@ -25,6 +25,8 @@ void CalcOperatorTypes(Node *n);
 void SwapOperands(Node *n);
 // A reference to an integer constant becomes the literal it stands for.
 void FoldConstant(Node *n);
+// The literal that the constant nil (of the run-time routines) became.
+bool IsNilConstant(const Node *n);
 // SizeOfRange, the storage size of a range, is shared with SizeOfValue and
 // lives with it in parser/types.cpp.
 
