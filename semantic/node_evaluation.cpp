@@ -183,22 +183,14 @@ static void EvaluateCondition(Node *n) {
   SetIsValue(condition);
 }
 
-// The node's text names a variable (a reference, or a loop's control
-// variable); the node keeps what the look-up found, nil included.
+// The node's text names a variable; the node keeps what the look-up found,
+// nil included.
 static void LookUpVariable(Node *n) {
   Text name = NodeText(n);
   ID *v = FindID(name);
   if (!v)
     ReportAtNode(n, "variable \"" + name + "\" not found.");
   n->id = v;
-}
-
-static void EvaluateFor(Node *n) {
-  LookUpVariable(n);
-  if (HasOperands(n, 2)) {
-    SetIsValue(Child(n, 1));
-    SetIsValue(Child(n, 2));
-  }
 }
 
 // A cast made by CastTo has no text and is complete as made; only a cast
@@ -272,9 +264,14 @@ static void EvaluateDeref(Node *n) {
     ReportAtNode(n, "nodeDeref nil");
 }
 
+// Arguments after a variable's or constant's name are no call.
 static void EvaluateVarRef(Node *n) {
   LookUpVariable(n);
   n->isValue = 0;
+  if (n->childCount > 0) {
+    ReportAtNode(n, "\"" + NodeText(n) + "\" is not a subroutine, it cannot be called");
+    n->childCount = 0; // reported once, even where write evaluates it again
+  }
 }
 
 static void EvaluateIntConst(Node *n) {

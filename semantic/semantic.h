@@ -42,6 +42,8 @@ bool IsMadeCast(const Node *n);
 
 // ---- Statements (statements.cpp) ----------------------------------------------------
 
+// A for loop: its control variable (an ordinal variable) and its bounds.
+void EvaluateFor(Node *n);
 // A case label lo..hi: its bounds are values; an empty range is noted.
 void EvaluateCaseRange(Node *n);
 

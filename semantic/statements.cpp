@@ -1,6 +1,42 @@
-// Node evaluation of statements whose labels need more than their own
-// evaluation: the bounds of a case range.
+// Node evaluation of statements whose parts need more than a look-up: the
+// control variable of a for loop and the bounds of a case range.
 #include "semantic/semantic.h"
+
+// ---- for loops -------------------------------------------------------------------------
+
+// The values a for loop can step through one by one.
+static bool IsOrdinalType(const TypeDescr *t) {
+  return t && (t->typeClass == kClassInteger || t->typeClass == kClassBoolean ||
+               t->typeClass == kClassChar);
+}
+
+// The control variable must be a variable of an ordinal type; anything else
+// is reported and the loop keeps no variable, so its code writes nowhere.
+static ID *ControlVariable(Node *n) {
+  Text name = NodeText(n);
+  ID *v = FindID(name);
+  if (!v) {
+    ReportAtNode(n, "variable \"" + name + "\" not found.");
+    return nullptr;
+  }
+  if (v->kind != kIdVar) {
+    ReportAtNode(n, "\"" + name + "\" is not a variable, it cannot control a for loop");
+    return nullptr;
+  }
+  if (!IsOrdinalType(v->type)) {
+    ReportAtNode(n, "for loop variable \"" + name + "\" must be of an ordinal type");
+    return nullptr;
+  }
+  return v;
+}
+
+void EvaluateFor(Node *n) {
+  n->id = ControlVariable(n);
+  if (HasOperands(n, 2)) {
+    SetIsValue(Child(n, 1));
+    SetIsValue(Child(n, 2));
+  }
+}
 
 // ---- case ranges -----------------------------------------------------------------------
 
