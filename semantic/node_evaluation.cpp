@@ -63,12 +63,15 @@ static void UseCharCode(Node *n) {
 using SweepWork = void (*)(Node *);
 
 // Children first, then the node; the next link is read only after the work,
-// since the work may splice new statements in after the node.
-static void Sweep(Node *list, SweepWork work) {
+// since the work may splice new statements in after the node.  The work
+// before, when given, sees the node before its children.
+static void Sweep(Node *list, SweepWork work, SweepWork before = nullptr) {
   Node *n = list;
   while (n) {
+    if (before)
+      before(n);
     for (int i = 1; i <= ChildCount(n); i++)
-      Sweep(Child(n, i), work);
+      Sweep(Child(n, i), work, before);
     work(n);
     n = n->next;
   }
@@ -88,7 +91,7 @@ static void SecondSweepWork(Node *n) {
 void EvaluateSubr(ID *s) {
   gCurrentScope = s;
   Node *body = s->subr ? s->subr->body : nullptr;
-  Sweep(body, FirstSweepWork);
+  Sweep(body, FirstSweepWork, ResolveFunctionResultTarget);
   Sweep(body, SecondSweepWork);
 }
 
@@ -264,9 +267,11 @@ static void EvaluateDeref(Node *n) {
     ReportAtNode(n, "nodeDeref nil");
 }
 
+// A function's name made the target of its result keeps that result.
 // Arguments after a variable's or constant's name are no call.
 static void EvaluateVarRef(Node *n) {
-  LookUpVariable(n);
+  if (!IsFunctionResultRef(n))
+    LookUpVariable(n);
   n->isValue = 0;
   if (n->childCount > 0) {
     ReportAtNode(n, "\"" + NodeText(n) + "\" is not a subroutine, it cannot be called");
@@ -369,13 +374,15 @@ static void EvaluateByKind(Node *n) {
       SetIsValue(Child(n, 1));
     break;
   case kNodeCall:
-    CreateNode_call(n, NodeText(n));
+    if (!ResolveOwnResultRead(n))
+      CreateNode_call(n, NodeText(n));
     break;
   case kNodeTypeCast:
     EvaluateTypeCast(n);
     break;
   case kNodeAssign:
-    CalcOperatorTypes(n);
+    if (CheckAssignmentTarget(n))
+      CalcOperatorTypes(n);
     break;
   case kNodeIndex:
     EvaluateIndex(n);
