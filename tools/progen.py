@@ -10,7 +10,9 @@ records, pointers with new and @, typed and untyped constants (also
 string and char ones, and named constants as array bounds and string
 lengths), one-character literals cast to integers (also as indices), nested
 procedures and functions with value, var and const parameters, recursion,
-forward declarations, overloads, and every statement form, and prints the
+forward declarations, overloads, case labels with ranges lo..hi, function
+results set through the function's name (also from a nested procedure),
+nil for pointer parameters, and every statement form, and prints the
 values of its variables with writeln as it goes and at its end.
 
 The program is written in the part of the language that Free Pascal takes
@@ -256,6 +258,7 @@ class Machine:
         self.globals = Frame(program.main)
         self.steps = 0
         self.heap = 0
+        self.nil_args = []   # NilArg nodes evaluated so far, in order
 
     def step(self):
         self.steps += 1
@@ -523,6 +526,9 @@ class Deref(Expr):
     def ref(self, m):
         p = read_scalar(self.sub[0], self.sub[0].ref(m))
         if p is None:
+            if getattr(m, "nil_args", None):
+                culprit = m.nil_args[-1]
+                raise Unsafe(culprit, culprit.alt)
             raise RuntimeError("nil dereference")
         return p
 
@@ -1006,11 +1012,55 @@ class Case(Stmt):
                 raise Unsafe(self, Nop())
             raise
         for labs, body in zip(self.labels, self.bodies):
-            if any(lab.ev(m) == v for lab in labs):
+            if any(label_matches(lab, m, v) for lab in labs):
                 run_list(body, m)
                 return
         if self.has_else:
             run_list(self.bodies[-1], m)
+
+
+class CaseRange(Expr):
+    """A case label lo..hi: both bounds are labels of the selector's type."""
+
+    def __init__(self, lo, hi):
+        self.sub = [lo, hi]
+        self.t = lo.t if hasattr(lo, "t") else None
+
+    def render(self):
+        return "%s..%s" % (self.sub[0].render(), self.sub[1].render())
+
+    def ev(self, m):
+        raise RuntimeError("a case range has no value")
+
+
+def label_matches(label, m, v):
+    if isinstance(label, CaseRange):
+        lo, hi = label.sub[0].ev(m), label.sub[1].ev(m)
+        if isinstance(v, str):
+            return ord(lo) <= ord(v) <= ord(hi)
+        return lo <= v <= hi
+    return label.ev(m) == v
+
+
+class FuncNameRef(VarRef):
+    """The result of a function written as the function's name (f := x),
+    inside the function or a subroutine nested in it."""
+
+    def render(self):
+        return self.var.owner.name
+
+
+class NilArg(NilConst):
+    """nil passed for a pointer parameter.  Should the callee follow it, the
+    argument the generator first chose (alt) takes its place."""
+
+    def __init__(self, t, alt):
+        NilConst.__init__(self, t)
+        self.alt = alt
+
+    def ev(self, m):
+        m.nil_args.append(self)
+        return None
 
 
 class ProcCall(Stmt):
@@ -1617,6 +1667,8 @@ class Generator:
                 other = self.path_to(lambda t: t is e.t)
                 if other is None:
                     other = NilConst(e.t)
+                    if self.chance(0.5):
+                        e, other = other, e   # nil = p
                 return Bin(r.choice(["=", "<>"]), e, other)
         if self.funcs and self.depth < 2:
             call = self.call_expr(lambda t: t.kind == "bool")
@@ -1734,6 +1786,8 @@ class Generator:
                 if a is None:
                     self.depth -= 1
                     return None
+                if p.t.kind == "ptr" and self.chance(0.3):
+                    a = NilArg(p.t, a)
                 if isinstance(a, StrConst) and len(a.s) == 1:
                     # Free Pascal takes 'x' as a char, this compiler as a string
                     a = StrConst(a.s + "s")
@@ -1879,13 +1933,37 @@ class Generator:
                 return self.assignment()
             pool = sorted(set(r.choice(CHARS) for _ in range(6)))
             make = CharConst
-        r.shuffle(pool)
-        branches = []
-        while pool and len(branches) < r.randint(1, 4):
-            labs = [make(pool.pop()) for _ in range(min(len(pool), r.randint(1, 2)))]
-            branches.append((labs, self.statements(r.randint(1, 2), depth - 1)))
+        if self.chance(0.5):
+            groups = self.range_label_groups(pool, make)
+        else:
+            r.shuffle(pool)
+            groups = []
+            while pool and len(groups) < r.randint(1, 4):
+                groups.append([make(pool.pop()) for _ in range(min(len(pool), r.randint(1, 2)))])
+        branches = [(labs, self.statements(r.randint(1, 2), depth - 1)) for labs in groups]
         other = self.statements(r.randint(1, 2), depth - 1) if self.chance(0.5) else None
         return Case(sel, branches, other)
+
+    def range_label_groups(self, pool, make):
+        """Label lists for up to four branches that mix single labels and
+        ranges lo..hi.  The pool is cut, in order, into runs of values; a
+        run of two or more becomes the range from its first to its last
+        value, which holds no other label, as the runs do not overlap."""
+        r = self.r
+        ordered = sorted(pool, key=lambda v: ord(v) if isinstance(v, str) else v)
+        labels = []
+        while ordered:
+            run = ordered[:r.randint(1, 3)]
+            del ordered[:len(run)]
+            if len(run) > 1 and self.chance(0.7):
+                labels.append(CaseRange(make(run[0]), make(run[-1])))
+            else:
+                labels += [make(v) for v in run]
+        r.shuffle(labels)
+        groups = []
+        while labels and len(groups) < r.randint(1, 4):
+            groups.append([labels.pop() for _ in range(min(len(labels), r.randint(1, 2)))])
+        return groups
 
     def proc_call(self):
         procs = [p for p in self.procs]
@@ -2006,10 +2084,31 @@ class Generator:
                 if self.chance(0.5):
                     body += self.print_var(v, s.name + " ")
         elif s.result.kind == "int" and self.chance(0.7):
-            body.append(Assign(VarRef(s.result_var), self.int_expr(2)))
+            body.append(Assign(self.result_target(s), self.int_expr(2)))
+        elif s.result.kind in ("bool", "char", "str") and self.chance(0.4):
+            value = self.value_of(s.result, 1)
+            if value is not None:
+                body.append(Assign(FuncNameRef(s.result_var), value))
+        if is_function and s.result.kind == "int" and level < 2 and self.chance(0.3):
+            body.append(self.result_setter_call(s))
         s.body = body
         self.scope, self.sub, self.pure, self.loopvars, self.funcs, self.procs = saved
         return s
+
+    def result_target(self, s):
+        """The result of function s, as result or by the function's name."""
+        return FuncNameRef(s.result_var) if self.chance(0.5) else VarRef(s.result_var)
+
+    def result_setter_call(self, s):
+        """A procedure nested in function s that sets s's result by its name
+        (s := a + k), and a call of it, which the function's body ends with."""
+        setter = Sub(self.name("p"), s, False)
+        a = Var(self.name("a"), s.result, setter, role="param")
+        setter.params = [a]
+        setter.body = [Assign(FuncNameRef(s.result_var),
+                              Bin("+", VarRef(a), Const(self.r.randint(0, 9))))]
+        s.nested.append(setter)
+        return ProcCall(setter, [self.int_expr(1)])
 
     def make_recursive(self):
         """function f(n: byte; a: longint): longint, calling itself n times."""
@@ -2028,6 +2127,27 @@ class Generator:
         s.body = [If(Bin("=", VarRef(n), Const(0)), [Assign(VarRef(s.result_var), VarRef(a))],
                      [Assign(VarRef(s.result_var),
                              Call(s, [Bin("-", VarRef(n), Const(1)), Bin("+", VarRef(a), step)]))])]
+        return s
+
+    def make_nil_probe(self):
+        """procedure p(a: pt; const b: pt) telling whether each is nil, for
+        nil arguments that no callee follows.  Added to the procedures the
+        program calls; None without a pointer type."""
+        ptrs = [t for t in self.p.types if t.kind == "ptr"]
+        if not ptrs:
+            return None
+        t = self.r.choice(ptrs)
+        s = Sub(self.name("np"), None, False)
+        s.params = [Var(self.name("a"), t, s, role="param", mode=0),
+                    Var(self.name("a"), t, s, role="param", mode=2)]
+        for a in s.params:
+            test = [VarRef(a), NilConst(t)]
+            self.r.shuffle(test)
+            s.body.append(If(Bin("=", *test),
+                             [WriteLn([StrConst(s.name + " " + a.name + " nil")])],
+                             [WriteLn([StrConst(s.name + " " + a.name + " set")])]))
+        self.p.subs.append(s)
+        self.procs.append(s)
         return s
 
     def make_overloads(self):
@@ -2073,6 +2193,8 @@ class Generator:
                 s = self.make_recursive()
                 p.subs.append(s)
                 self.funcs.append(s)
+                continue
+            if self.chance(0.15) and self.make_nil_probe() is not None:
                 continue
             if self.chance(0.15):
                 for s in self.make_overloads():
