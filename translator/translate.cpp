@@ -175,6 +175,8 @@ static void TranslateCaseLabelTest(Node *label, ID *t, const Text &branch) {
     EmitText(uasmop_jumpfalse, branch, 0);
     return;
   }
+  if (!Child(label, 1) || !Child(label, 2))
+    return; // a bound the parser could not read was reported there
   Text skip = NewLabel();
   CompareCaseLabel(Child(label, 1), uasmop_cmple, t);
   EmitText(uasmop_jumpfalse, skip, 0);
