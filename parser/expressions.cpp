@@ -1,5 +1,6 @@
 // Expressions by precedence climbing over four priority levels.  Names are
-// not looked up here: they become name nodes that node evaluation resolves.
+// not looked up here: they become name nodes that node evaluation resolves
+// (all but a function's own name inside it, see ResolveOwnFunctionName).
 #include "parser/parser.h"
 
 // A token's priority: the last of the four lists that holds it wins.
@@ -144,6 +145,24 @@ static Parsed ParseUnaryPlus() {
   return ParseLevel(priority);
 }
 
+// Inside function f, and in the subroutines nested in it, f written without
+// an argument list is f's result, as in other Pascal compilers: f := 3,
+// f.field := 3, count := count + 1; f() calls f.  Only here is it still
+// known whether "(" was written, so this one name is resolved while
+// parsing: the node becomes a reference to the result variable.
+static void ResolveOwnFunctionName(Node *name) {
+  Text text = NodeText(name);
+  const ID *found = gCurrentScope ? FindID(text) : nullptr;
+  if (!found || found->kind != kIdSubr)
+    return;
+  for (ID *s = gCurrentScope; s; s = s->parent)
+    if (s->kind == kIdSubr && s->subr && s->subr->result && NameIs(s, text)) {
+      name->kind = kNodeVarRef;
+      name->id = s->subr->result;
+      return;
+    }
+}
+
 // primary = ("-" | "+" | "not" | "@") expr | "(" expr ")" | number
 //         | string | name [arguments]
 // A lone "#" produces no node.
@@ -180,6 +199,8 @@ static Parsed ParsePrimary() {
     Node *name = CreateNodeText(kNodeName, 0, nullptr, nullptr, nullptr, token);
     name->position = CurrentPos(); // reports about a name inside an expression point at it
     NextToken();
+    if (CurrentToken != "(")
+      ResolveOwnFunctionName(name);
     return Deeper(name, ParseArguments(name) + 1);
   }
   ReportHere("Error in expression");

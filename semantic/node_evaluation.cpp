@@ -63,15 +63,12 @@ static void UseCharCode(Node *n) {
 using SweepWork = void (*)(Node *);
 
 // Children first, then the node; the next link is read only after the work,
-// since the work may splice new statements in after the node.  The work
-// before, when given, sees the node before its children.
-static void Sweep(Node *list, SweepWork work, SweepWork before = nullptr) {
+// since the work may splice new statements in after the node.
+static void Sweep(Node *list, SweepWork work) {
   Node *n = list;
   while (n) {
-    if (before)
-      before(n);
     for (int i = 1; i <= ChildCount(n); i++)
-      Sweep(Child(n, i), work, before);
+      Sweep(Child(n, i), work);
     work(n);
     n = n->next;
   }
@@ -91,7 +88,7 @@ static void SecondSweepWork(Node *n) {
 void EvaluateSubr(ID *s) {
   gCurrentScope = s;
   Node *body = s->subr ? s->subr->body : nullptr;
-  Sweep(body, FirstSweepWork, ResolveFunctionResultTarget);
+  Sweep(body, FirstSweepWork);
   Sweep(body, SecondSweepWork);
 }
 
@@ -267,7 +264,8 @@ static void EvaluateDeref(Node *n) {
     ReportAtNode(n, "nodeDeref nil");
 }
 
-// A function's name made the target of its result keeps that result.
+// A function's name that the parser made a reference to its result keeps
+// that result.
 // Arguments after a variable's or constant's name are no call.
 static void EvaluateVarRef(Node *n) {
   if (!IsFunctionResultRef(n))
@@ -374,8 +372,7 @@ static void EvaluateByKind(Node *n) {
       SetIsValue(Child(n, 1));
     break;
   case kNodeCall:
-    if (!ResolveOwnResultRead(n))
-      CreateNode_call(n, NodeText(n));
+    CreateNode_call(n, NodeText(n));
     break;
   case kNodeTypeCast:
     EvaluateTypeCast(n);

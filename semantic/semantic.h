@@ -46,12 +46,8 @@ bool IsMadeCast(const Node *n);
 void EvaluateFor(Node *n);
 // A case label lo..hi: its bounds are values; an empty range is noted.
 void EvaluateCaseRange(Node *n);
-// Before its children: "f := x" inside function f targets f's result.
-void ResolveFunctionResultTarget(Node *n);
-// A call without arguments of an enclosing function that none fits becomes
-// a reference to its result; true then.
-bool ResolveOwnResultRead(Node *n);
-// A variable reference to a function's result made by one of these two.
+// A reference to a function's result (the parser makes one for the
+// function's own name inside it).
 bool IsFunctionResultRef(const Node *n);
 // Reports an assignment to a call; false then.
 bool CheckAssignmentTarget(Node *n);

@@ -1,6 +1,6 @@
-// Node evaluation of statements whose names need more than a look-up: the
-// control variable of a for loop, the bounds of a case range, and an
-// assignment to a function's own name, which sets the function's result.
+// Node evaluation of statements whose parts need more than a look-up: the
+// control variable of a for loop, the bounds of a case range, and the
+// target of an assignment.
 #include "semantic/semantic.h"
 
 // ---- for loops -------------------------------------------------------------------------
@@ -74,55 +74,14 @@ void EvaluateCaseRange(Node *n) {
     Con() << "empty case range at " << PositionText(n->position) << '\n';
 }
 
-// ---- assignments to the function's name --------------------------------------------------
-
-// The innermost function, the one being evaluated or one around it, that
-// has this name.
-static ID *EnclosingFunctionNamed(const Text &name) {
-  for (ID *s = gCurrentScope; s; s = s->parent)
-    if (s->kind == kIdSubr && s->subr && s->subr->result && NameIs(s, name))
-      return s;
-  return nullptr;
-}
-
-// Inside function f (or a subroutine nested in it), "f := x" sets f's
-// result as "result := x" does.  This runs before the target is evaluated,
-// which would otherwise make it a call of f.
-void ResolveFunctionResultTarget(Node *n) {
-  if (n->kind != kNodeAssign)
-    return;
-  Node *target = Child(n, 1);
-  if (!target || target->kind != kNodeName || target->childCount != 0)
-    return;
-  Text name = NodeText(target);
-  const ID *found = FindID(name);
-  ID *function = EnclosingFunctionNamed(name);
-  if (!found || found->kind != kIdSubr || !function)
-    return;
-  target->kind = kNodeVarRef;
-  target->id = function->subr->result;
-}
-
-// Read inside such a function, its name without arguments is a call of it
-// when one fits (a function without parameters calls itself), else its
-// result: count := count + 1 in function count(p: pnode).
-bool ResolveOwnResultRead(Node *n) {
-  if (n->kind != kNodeCall || n->childCount != 0)
-    return false;
-  Text name = NodeText(n);
-  ID *function = EnclosingFunctionNamed(name);
-  if (!function || FindSubroutine(name, n))
-    return false;
-  n->kind = kNodeVarRef;
-  n->id = function->subr->result;
-  return true;
-}
+// ---- assignments ---------------------------------------------------------------------------
 
 bool IsFunctionResultRef(const Node *n) {
   return n->kind == kNodeVarRef && n->id && n->id->var && (n->id->var->flags & kVarResult);
 }
 
-// Any call left as a target is one of another function, or one with
+// A function's own name is its result there (the parser saw to that), so a
+// call as a target is one of another function, of a procedure, or one with
 // arguments: its value cannot be assigned to.
 bool CheckAssignmentTarget(Node *n) {
   const Node *target = Child(n, 1);

@@ -12,6 +12,7 @@ var
   n1, n2: node;
   p: pnode;
   pw: pword;
+  depth: byte;
 
 function three: word;
 begin
@@ -31,6 +32,36 @@ begin
     sign := 0
   else
     sign := 1;
+end;
+
+function countdown: word;
+begin
+  countdown := 0;
+  if depth > 0 then
+  begin
+    depth := depth - 1;
+    countdown := countdown() + 10;
+  end;
+  countdown := countdown + 1;
+end;
+
+function pair(a, b: byte): node;
+begin
+  pair.value := a * 256 + b;
+  pair.next := nil;
+end;
+
+function shout(const s: string): string;
+begin
+  shout := s;
+  shout[1] := 'H';
+  shout[length(s)] := '!';
+end;
+
+function bump: pword;
+begin
+  bump := @w;
+  bump^ := bump^ + 100;
 end;
 
 function greeting(const who: string): string;
@@ -106,6 +137,13 @@ begin
   writeln(square(300));
   writeln(sign(-5), ' ', sign(0), ' ', sign(7));
   writeln(greeting('world'));
+  depth := 3;
+  writeln(countdown, ' ', depth);
+  n1 := pair(1, 2);
+  writeln(n1.value, ' ', n1.next = nil);
+  writeln(shout('hello.'));
+  w := 5;
+  writeln(bump^, ' ', w);
   writeln(isodd(3), ' ', isodd(4));
   writeln(firstupper('abCdEf'), firstupper('none'));
   writeln(outer(10), ' ', w);
