@@ -2101,12 +2101,16 @@ class Generator:
 
     def result_setter_call(self, s):
         """A procedure nested in function s that sets s's result by its name
-        (s := a + k), and a call of it, which the function's body ends with."""
+        (s := a + k or s := s + a), and a call of it, which the function's
+        body ends with."""
         setter = Sub(self.name("p"), s, False)
         a = Var(self.name("a"), s.result, setter, role="param")
         setter.params = [a]
-        setter.body = [Assign(FuncNameRef(s.result_var),
-                              Bin("+", VarRef(a), Const(self.r.randint(0, 9))))]
+        if self.chance(0.5):
+            value = Bin("+", FuncNameRef(s.result_var), VarRef(a))   # s := s + a
+        else:
+            value = Bin("+", VarRef(a), Const(self.r.randint(0, 9)))
+        setter.body = [Assign(FuncNameRef(s.result_var), value)]
         s.nested.append(setter)
         return ProcCall(setter, [self.int_expr(1)])
 
