@@ -154,10 +154,17 @@ static Node *ParseAsm() {
 }
 
 // expr [ ":=" expr ]: an assignment, or a call written as an expression.
+// A function's own name alone as a statement is no use of its result but a
+// call, as any name written as a statement is.
 static Node *ParseAssignmentOrCall(SourcePos &position) {
   Node *target = ParseExpression();
-  if (CurrentToken != ":=")
+  if (CurrentToken != ":=") {
+    if (target && target->kind == kNodeVarRef) {
+      target->kind = kNodeName;
+      target->id = nullptr;
+    }
     return target;
+  }
   position = CurrentPos();
   NextToken();
   Node *value = ParseExpression();

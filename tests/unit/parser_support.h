@@ -84,7 +84,7 @@ inline std::string Shape(const Node *n) {
   for (const auto &k : kNames)
     if (k.kind == n->kind)
       s = k.name;
-  if (n->kind == kNodeName || n->kind == kNodeIntConst)
+  if (n->kind == kNodeName || n->kind == kNodeIntConst || n->kind == kNodeVarRef)
     s = NodeText(n);
   else if (n->kind == kNodeStringConst)
     s = "'" + NodeText(n) + "'";
