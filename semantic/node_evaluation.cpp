@@ -368,8 +368,7 @@ static void EvaluateByKind(Node *n) {
     EvaluateFor(n);
     break;
   case kNodeCase:
-    if (HasOperands(n, 1))
-      SetIsValue(Child(n, 1));
+    EvaluateCase(n);
     break;
   case kNodeCall:
     CreateNode_call(n, NodeText(n));

@@ -44,6 +44,8 @@ bool IsMadeCast(const Node *n);
 
 // A for loop: its control variable (an ordinal variable) and its bounds.
 void EvaluateFor(Node *n);
+// A case statement: its selector and every label are values.
+void EvaluateCase(Node *n);
 // A case label lo..hi: its bounds are values; an empty range is noted.
 void EvaluateCaseRange(Node *n);
 // A reference to a function's result (the parser makes one for the

@@ -39,7 +39,18 @@ void EvaluateFor(Node *n) {
   }
 }
 
-// ---- case ranges -----------------------------------------------------------------------
+// ---- case statements ---------------------------------------------------------------------
+
+// Labels are compared by value: a label that is a variable (true and false
+// are variables of the run-time routines) must not yield its address.
+void EvaluateCase(Node *n) {
+  if (!HasOperands(n, 1))
+    return;
+  SetIsValue(Child(n, 1));
+  for (Node *branch = Child(n, 2); branch; branch = branch->next)
+    for (Node *label = Child(branch, 1); label; label = label->next)
+      SetIsValue(label);
+}
 
 // The value of a label known at compile time: an integer literal (folded
 // constants and enumeration values included), its negation, or a

@@ -78,6 +78,17 @@ begin
   end;
 end;
 
+procedure bools(v: boolean);
+begin
+  case v of
+    true: write('T ');
+    false: write('F ');
+  end;
+  case v of
+    false..true: write('any ');
+  end;
+end;
+
 begin
   for c := ' ' to '~' do kind(c);
   writeln;
@@ -95,6 +106,9 @@ begin
   longs(2000000000); longs(2000000001);
   writeln;
   for k := red to violet do colours(k);
+  writeln;
+  bools(false);
+  bools(true);
   writeln;
   l := 7;
   case l of
