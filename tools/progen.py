@@ -1927,6 +1927,12 @@ class Generator:
                 return self.assignment()
             pool = list(range(sel.t.hi + 1))
             make = lambda i, t=sel.t: EnumConst(t, i)
+        elif x < 0.86:
+            sel = self.path_to(lambda t: t.kind == "bool")
+            if sel is None:
+                return self.assignment()
+            pool = [False, True]
+            make = BoolConst
         else:
             sel = self.path_to(lambda t: t.kind == "char")
             if sel is None:
