@@ -152,15 +152,16 @@ static Parsed ParseUnaryPlus() {
 // parsing: the node becomes a reference to the result variable.
 static void ResolveOwnFunctionName(Node *name) {
   Text text = NodeText(name);
-  const ID *found = gCurrentScope ? FindID(text) : nullptr;
-  if (!found || found->kind != kIdSubr)
-    return;
-  for (ID *s = gCurrentScope; s; s = s->parent)
-    if (s->kind == kIdSubr && s->subr && s->subr->result && NameIs(s, text)) {
+  for (ID *s = gCurrentScope; s; s = s->parent) {
+    if (s->kind != kIdSubr || !s->subr || !s->subr->result || !NameIs(s, text))
+      continue;
+    const ID *found = FindID(text); // a local of that name hides the function
+    if (found && found->kind == kIdSubr) {
       name->kind = kNodeVarRef;
       name->id = s->subr->result;
-      return;
     }
+    return;
+  }
 }
 
 // primary = ("-" | "+" | "not" | "@") expr | "(" expr ")" | number
