@@ -406,14 +406,14 @@ TEST_F(DeclarationsTest, FunctionNameInsideItIsItsResult) {
   Node *body = f->subr->body;
   EXPECT_EQ(ListShape(body), "assign(f,add(f,f(a)));assign(field:x(f),1);f;assign(g,f)");
   EXPECT_EQ(+Child(body, 1)->kind, kNodeVarRef);
-  EXPECT_EQ(Child(body, 1)->id, result);
-  EXPECT_EQ(Child(Child(body, 2), 1)->id, result); // read as a value too
+  EXPECT_EQ(+Child(body, 1)->id, result);
+  EXPECT_EQ(+Child(Child(body, 2), 1)->id, result); // read as a value too
   EXPECT_EQ(+Child(Child(body, 2), 2)->kind, kNodeName); // f(a) is a call
-  EXPECT_EQ(Child(Child(body->next, 1), 1)->id, result); // base of a field
+  EXPECT_EQ(+Child(Child(body->next, 1), 1)->id, result); // base of a field
   EXPECT_EQ(+body->next->next->kind, kNodeName); // f; calls f
   EXPECT_EQ(+Child(body->next->next->next, 2)->kind, kNodeName); // f() calls f
   Node *nested = Declared(f, "p")->subr->body;
-  EXPECT_EQ(Child(nested, 1)->id, result);
+  EXPECT_EQ(+Child(nested, 1)->id, result);
   Node *outside = Declared(Main(), "q")->subr->body;
   EXPECT_EQ(+Child(outside, 1)->kind, kNodeName); // q is no function
   EXPECT_EQ(+Child(outside, 2)->kind, kNodeName); // and f is not its own
