@@ -22,23 +22,8 @@ if [ ! -r "$example" ]; then
   exit 2
 fi
 
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
-need=()
-command -v cmake >/dev/null || need+=(cmake)
-command -v g++ >/dev/null || need+=(g++)
-command -v python3 >/dev/null || need+=(python3)
-[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
-command -v z80-unknown-coff-as >/dev/null || need+=(binutils-z80)
-installed libz80ex-dev || [ -f /usr/include/z80ex.h ] || need+=(libz80ex-dev)
-if [ ${#need[@]} -gt 0 ]; then
-  if [ "$(id -u)" != 0 ]; then
-    echo "run_example.sh: missing ${need[*]}; run as root to install them"
-    exit 1
-  fi
-  echo "installing: ${need[*]}"
-  apt-get update -qq </dev/null
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}" </dev/null >/dev/null
-fi
+source tools/need_packages.sh
+need_packages cmake g++ python3 libgtest-dev binutils-z80 libz80ex-dev || exit 1
 
 cmake -S . -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc 2>/dev/null || echo 2)" --target tarnwick z80run >/dev/null

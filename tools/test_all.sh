@@ -4,24 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-need=()
-command -v cmake >/dev/null || need+=(cmake)
-command -v g++ >/dev/null || need+=(g++)
-command -v python3 >/dev/null || need+=(python3)
-[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
-command -v z80-unknown-coff-as >/dev/null || need+=(binutils-z80)
-[ -f /usr/include/z80ex.h ] || need+=(libz80ex-dev)
-command -v fpc >/dev/null || need+=(fp-compiler)
-command -v clang++ >/dev/null || need+=(clang)
-if [ ${#need[@]} -gt 0 ]; then
-  if [ "$(id -u)" = 0 ]; then
-    echo "installing: ${need[*]}"
-    apt-get update -qq </dev/null
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${need[@]}" </dev/null
-  else
-    echo "missing packages (run as root to install): ${need[*]}"
-  fi
-fi
+source tools/need_packages.sh
+need_packages cmake g++ python3 libgtest-dev binutils-z80 libz80ex-dev fp-compiler clang ||
+  true # the suite still runs; the parts that need a missing tool are skipped
 
 jobs=$(nproc 2>/dev/null || echo 2)
 run_suite() { # build dir, extra cmake flags...
