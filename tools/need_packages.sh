@@ -19,6 +19,7 @@ package_present() {
     libz80ex-dev) [ -f /usr/include/z80ex/z80ex.h ] || [ -f /usr/include/z80ex.h ] ;;
     fp-compiler) command -v fpc ;;
     clang) command -v clang++ ;;
+    time) [ -x /usr/bin/time ] ;;
     *) dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed" ;;
   esac >/dev/null 2>&1
 }

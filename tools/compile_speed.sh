@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Compile time of tarnwick against Free Pascal on generated programs.
+#
+#   tools/compile_speed.sh N              N procedures of 14 lines each
+#   tools/compile_speed.sh --vars V U     V global variables and U uses of them
+#
+# The N-procedure program is what look-ups meet in a large program: each
+# procedure has parameters and locals, reads a global variable, a constant
+# and built-in types, calls the procedure before it and writes a number.  The
+# procedures go into include files of at most 2,500 procedures (35,000
+# lines), since a source file holds at most 65,535 lines.  The --vars program
+# declares V word variables, ten to a line, and a main body of U/2
+# assignments, each reading one variable and writing another.
+#
+# Both compilers compile the same file (Free Pascal for the host, in objfpc
+# mode, without linking; tarnwick reads rtl/system.inc, which only it
+# includes).  Each is run RUNS times (default 3) under /usr/bin/time; the
+# line shows the median wall time, the largest peak memory, and the time per
+# 1,000 lines.  tarnwick is $TARNWICK, else build/tarnwick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/need_packages.sh
+need_packages time fp-compiler python3 || exit 1
+
+tarnwick=${TARNWICK:-build/tarnwick}
+runs=${RUNS:-3}
+if [ ! -x "$tarnwick" ]; then
+  echo "compile_speed.sh: $tarnwick not found (build first, or set TARNWICK)"
+  exit 2
+fi
+case ${1:-} in
+  --vars) [ $# -eq 3 ] || { echo "usage: tools/compile_speed.sh --vars V U"; exit 2; } ;;
+  [0-9]*) [ $# -eq 1 ] || { echo "usage: tools/compile_speed.sh N"; exit 2; } ;;
+  *) echo "usage: tools/compile_speed.sh N | --vars V U"; exit 2 ;;
+esac
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/compile_speed.XXXXXX")
+trap 'rm -rf "$work"' EXIT INT TERM
+
+python3 - "$work" "$@" <<'EOF'
+import os, sys
+
+work, args = sys.argv[1], sys.argv[2:]
+header = "{$ifdef tarn}{$i system.inc}{$endif}\n"
+
+def procedure(k):
+    call = "p%d(a - 1, b);" % (k - 1) if k else "b := b + 1;"
+    return ("procedure p%d(a: smallint; var b: word);\n"
+            "var\n  i: smallint;\n  t: count;\n"
+            "begin\n"
+            "  t := b + shared;\n"
+            "  for i := 1 to a do\n    t := t + i;\n"
+            "  if t > limit then\n    t := t - limit;\n"
+            "  b := t;\n  %s\n  writeln(t);\nend;\n" % (k, call))
+
+def speed_program(n):
+    per_file = 2500
+    with open(os.path.join(work, "prog.pas"), "w") as out:
+        out.write("program speed;\n" + header)
+        out.write("const\n  limit = 1000;\ntype\n  count = word;\n"
+                  "var\n  shared, w: word;\n")
+        for first in range(0, n, per_file):
+            name = "speed_%d.inc" % (first // per_file + 1)
+            out.write("{$i %s}\n" % name)
+            with open(os.path.join(work, name), "w") as inc:
+                for k in range(first, min(n, first + per_file)):
+                    inc.write(procedure(k))
+        out.write("begin\n  shared := 7;\n  w := 0;\n")
+        if n:
+            out.write("  p%d(3, w);\n" % (n - 1))
+        out.write("  writeln(w);\nend.\n")
+
+def vars_program(v, u):
+    with open(os.path.join(work, "prog.pas"), "w") as out:
+        out.write("program manyvars;\n" + header + "var\n")
+        for first in range(1, v + 1, 10):
+            names = ["v%d" % i for i in range(first, min(v, first + 9) + 1)]
+            out.write("  " + ", ".join(names) + ": word;\n")
+        out.write("begin\n")
+        for k in range(u // 2):
+            a, b = k * 7919 % v + 1, k * 104729 % v + 1
+            out.write("  v%d := v%d + 1;\n" % (a, b))
+        out.write("end.\n")
+
+if args[0] == "--vars":
+    vars_program(int(args[1]), int(args[2]))
+else:
+    speed_program(int(args[0]))
+EOF
+lines=$(cat "$work"/prog.pas "$work"/*.inc 2>/dev/null | wc -l)
+
+# Runs a command RUNS times; leaves "median-seconds peak-KB" in $work/result.
+measure() {
+  local i
+  : >"$work/times"
+  for ((i = 0; i < runs; i++)); do
+    /usr/bin/time -f '%e %M' -o "$work/time" "$@" >"$work/out" 2>&1 </dev/null ||
+      { tail -20 "$work/out"; echo "compile_speed.sh: $1 failed"; exit 1; }
+    cat "$work/time" >>"$work/times"
+  done
+  sort -n "$work/times" | awk '{ t[NR] = $1; if ($2 > m) m = $2 }
+                               END { print t[int((NR + 1) / 2)], m }' >"$work/result"
+}
+
+measure "$tarnwick" "$work/prog.pas"
+if grep -q '^Error at' "$work/out"; then
+  grep -A2 '^Error at' "$work/out" | head -20
+  echo "compile_speed.sh: the generated program has errors"
+  exit 1
+fi
+read -r tw_time tw_mem <"$work/result"
+measure fpc -Mobjfpc -v0 -Cn -FU"$work" "$work/prog.pas"
+read -r fpc_time fpc_mem <"$work/result"
+
+awk -v l="$lines" -v t="$tw_time" -v m="$tw_mem" -v ft="$fpc_time" -v fm="$fpc_mem" 'BEGIN {
+  printf "%-8s %8s %10s %10s %12s %10s %10s %7s\n", "lines", "tarnwick", "per 1000", "peak KB",
+         "fpc", "per 1000", "peak KB", "ratio"
+  printf "%-8d %7.2fs %9.4fs %10d %11.2fs %9.4fs %10d %7.2f\n", l, t, t * 1000 / l, m,
+         ft, ft * 1000 / l, fm, (ft > 0 ? t / ft : 0)
+}'
