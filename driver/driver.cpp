@@ -20,6 +20,7 @@ static void WriteBanner(const char *what) {
 void ResetCompilerState() {
   ResetErrorCount();
   ResetLexer();
+  ResetParser();
   ResetSemantic();
   ResetTranslator();
   ResetCodeGenerator();

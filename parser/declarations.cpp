@@ -346,10 +346,10 @@ static bool SameParameters(const SubrRec *a, const SubrRec *b) {
 // one of the same name must not take the label of.
 static ID *FindEarlierDeclaration(ID *scope, const Text &name, const ID *id) {
   ID *match = nullptr;
-  ID *last = scope && scope->firstChild ? LastVisibleID(scope) : nullptr;
-  for (ID *at = last; at; at = at->prev) {
-    if (at->kind != kIdSubr || !at->subr || !NameIs(at, name) ||
-        !SameParameters(at->subr, id->subr))
+  VisibleCursor c;
+  StartChildrenNamed(c, scope, name);
+  while (ID *at = NextVisible(c)) {
+    if (at->kind != kIdSubr || !at->subr || !SameParameters(at->subr, id->subr))
       continue;
     Con() << AsmNameText(at) << ' ' << AsmNameText(id) << ' '
           << PositionText(CurrentPos()) << " !!\n";

@@ -1,6 +1,7 @@
 // The identifier tree: one tree that is both symbol table and scope
-// structure.  Look-up walks back through earlier siblings, then out through
-// the enclosing IDs.
+// structure.  Look-up means the walk back through earlier siblings, then out
+// through the enclosing IDs; the index of id_index.cpp gives its result
+// without the walk.
 #include "parser/parser.h"
 
 ID *gCurrentScope = nullptr;
@@ -16,6 +17,7 @@ void ResetIdTree() {
   gCurrentScope = nullptr;
   gTypeScope = nullptr;
   gAsmNameCounter = 0;
+  ResetIdIndex();
 }
 
 ID *RootID() { return gRoot; }
@@ -71,6 +73,7 @@ ID *CreateID(int32_t kind, const Text &name) {
   id->kind = kind;
   SetName(id, name);
   id->used = 1;
+  IndexCreatedID(id);
   return id;
 }
 
@@ -116,38 +119,36 @@ void AddID(ID *parent, ID *id) {
     SetAsmName(id, label);
   if (!parent)
     return;
-  ID *last = parent->firstChild;
-  while (last && last->next)
-    last = last->next;
+  ID *last = IndexedLastChild(parent);
   if (last)
     last->next = id;
   id->prev = last;
   id->parent = parent;
   if (!parent->firstChild)
     parent->firstChild = id;
+  IndexAddedChild(parent, id);
 }
 
 // ---- Look-up and walks ------------------------------------------------------------
 
+// The index keeps each scope's last child (id_index.cpp).
 ID *LastVisibleID(ID *scope) {
-  if (!scope || !scope->firstChild)
-    return scope;
-  ID *last = scope->firstChild;
-  while (last->next)
-    last = last->next;
+  if (!scope)
+    return nullptr;
+  ID *last = IndexedLastChild(scope);
+  if (!last)
+    last = scope;
+  CrossCheckLastVisible(scope, last);
   return last;
 }
 
 // Later declarations hide earlier ones; every enclosing ID is itself
-// compared on the way out, so a subroutine sees its own name.
+// compared on the way out, so a subroutine sees its own name.  The index
+// gives the first ID of the name that walk would meet.
 ID *FindIDFrom(ID *scope, const Text &name) {
-  ID *at = LastVisibleID(scope);
-  while (at) {
-    if (NameIs(at, name))
-      return at;
-    at = at->prev ? at->prev : at->parent;
-  }
-  return nullptr;
+  VisibleCursor c;
+  StartVisible(c, scope, name);
+  return NextVisible(c);
 }
 
 ID *FindID(const Text &name) { return FindIDFrom(gCurrentScope, name); }

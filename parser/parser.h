@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "driver/common.h"
 #include "lexer/lexer.h"
@@ -67,6 +69,42 @@ ID *AddVar(ID *parent, const Text &name, TypeDescr *type, int32_t address,
 ID *AddConst(ID *parent, const Text &name, TypeDescr *type, const void *value);
 TypeDescr *CreateTypeDescr(int32_t typeClass, int64_t size, int64_t low,
                            int64_t high, TypeDescr *base);
+
+// ---- Identifier index (id_index.cpp) ----------------------------------------------
+
+// Gives, one by one and in the order the walk through the tree meets them,
+// the IDs of one name: StartVisible as the look-up from a scope sees them,
+// StartVisibleBefore as the look-up from just before an ID, and
+// StartChildrenNamed only the scope's own children (latest first).  The
+// cursor keeps a view of the name: the text must outlive it.
+struct VisibleCursor {
+  std::string_view name;
+  uint32_t nameHash = 0;
+  uint32_t entry = 0;          // next index entry of this level, latest first
+  uint32_t limit = 0;          // entries above it come after the ID climbed from
+  ID *climbFrom = nullptr;     // next level: the parent's IDs up to this one
+  bool inclusive = false;      // ... this one included
+  ID *walkAt = nullptr;        // walking the tree itself from here
+};
+
+void ResetIdIndex();
+void IndexCreatedID(const ID *id);
+ID *IndexedLastChild(ID *scope);
+void IndexAddedChild(ID *parent, ID *child);
+void StartVisible(VisibleCursor &c, ID *scope, const Text &name);
+void StartVisibleBefore(VisibleCursor &c, const ID *id, const Text &name);
+void StartChildrenNamed(VisibleCursor &c, ID *scope, const Text &name);
+ID *NextVisible(VisibleCursor &c); // nil after the last
+
+// The plain walk through the tree, which every indexed look-up must match.
+ID *WalkLastVisibleID(ID *scope);
+std::vector<ID *> WalkVisibleNamed(ID *scope, const Text &name);
+std::vector<ID *> IndexedVisibleNamed(ID *scope, const Text &name);
+
+// While on, every look-up also walks the tree and counts the differences.
+void SetLookupCrossCheck(bool on);
+uint32_t LookupCrossCheckFailures();
+void CrossCheckLastVisible(ID *scope, const ID *last);
 
 // ---- Nodes (nodes.cpp) ----------------------------------------------------------
 

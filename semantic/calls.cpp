@@ -92,12 +92,15 @@ static int CandidateScore(const SubrRec *s, Node *call) {
 
 // Every visible subroutine of that name and argument count is a candidate,
 // met in look-up order (inner and later declarations first); names of other
-// kinds are passed over.  The first candidate that beats every earlier score
+// kinds are passed over.  An operator text that no declaration uses costs
+// no walk at all.  The first candidate that beats every earlier score
 // wins, and a score of 0 never does.
 ID *FindSubroutine(const Text &name, Node *call) {
   ID *best = nullptr;
   int bestScore = 0;
-  for (ID *at = LastVisibleID(gCurrentScope); at; at = at->prev ? at->prev : at->parent) {
+  VisibleCursor c;
+  StartVisible(c, gCurrentScope, name);
+  while (ID *at = NextVisible(c)) {
     if (at->kind != kIdSubr || !at->subr || !NameIs(at, name) ||
         at->subr->paramCount != call->childCount)
       continue;
