@@ -75,14 +75,8 @@ void RewriteStringOps(Node *n);
 
 // ---- Smart linking and parent frames (smart_link.cpp) -----------------------------
 
-// Clears what the semantic passes keep between runs (only smart linking
-// keeps anything: its sweep count).
+// Clears what the semantic passes keep between runs (nothing at present).
 void ResetSemantic();
-
-// The least number of marking sweeps; more run while a sweep marks anything.
-constexpr int kMinSmartLinkSweeps = 10;
-// Sweeps the last SmartLink ran (for tests).
-int SmartLinkSweeps();
 
 // Marks every ID reachable from the main program as used.
 void SmartLink();

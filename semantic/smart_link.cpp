@@ -4,44 +4,33 @@
 // keeps its frame pointer in a fixed slot.
 #include "semantic/semantic.h"
 
-namespace {
-int gSmartLinkSweeps = 0;
-} // namespace
+#include <vector>
 
-void ResetSemantic() { gSmartLinkSweeps = 0; }
-
-int SmartLinkSweeps() { return gSmartLinkSweeps; }
+// Nothing of smart linking outlives its run.
+void ResetSemantic() {}
 
 // ---- Smart linking ---------------------------------------------------------------
 
-// Marks the ID of every node of the list and of its child lists; true when
-// one of them was not marked before.
-static bool MarkUsedIDs(Node *list) {
-  bool marked = false;
+static bool HasBody(const ID *id) { return id->kind == kIdSubr && id->subr; }
+
+// Marks the ID of every node of the list and of its child lists; a
+// subroutine marked for the first time waits in the work list until its own
+// body is scanned.
+static void MarkUsedIDs(Node *list, std::vector<ID *> &work) {
   for (Node *n = list; n; n = n->next) {
     if (n->id && !n->id->used) {
       n->id->used = 1;
-      marked = true;
+      if (HasBody(n->id))
+        work.push_back(n->id);
     }
     for (int i = 1; i <= n->childCount && i <= kMaxChildren; i++)
-      marked |= MarkUsedIDs(Child(n, i));
+      MarkUsedIDs(Child(n, i), work);
   }
-  return marked;
 }
 
-// One walk over the tree: a subroutine marked earlier in the same walk is
-// scanned when the walk reaches it, one the walk has passed waits for the
-// next sweep.
-static bool SmartLinkSweep() {
-  bool marked = false;
-  for (ID *id = RootID(); id; id = NextIDInOrder(id))
-    if (id->kind == kIdSubr && id->used && id->subr)
-      marked |= MarkUsedIDs(id->subr->body);
-  return marked;
-}
-
-// Sweeps go on until one marks nothing new, so a long chain of calls back
-// to earlier declarations is followed to its end.
+// The used subroutines are closed over what their bodies reference: every
+// body is scanned once, when its subroutine is first marked, so a long chain
+// of calls back to earlier declarations costs no more than a short one.
 void SmartLink() {
   Con() << "Smartlinking:\n";
   for (ID *id = RootID(); id; id = NextIDInOrder(id))
@@ -49,11 +38,14 @@ void SmartLink() {
   for (ID *id = RootID(); id; id = NextIDInOrder(id))
     if (id->kind == kIdSubr && id->implementsEarlier)
       id->used = 1;
-  gSmartLinkSweeps = 0;
-  bool marked = true;
-  while (marked || gSmartLinkSweeps < kMinSmartLinkSweeps) {
-    marked = SmartLinkSweep();
-    gSmartLinkSweeps++;
+  std::vector<ID *> work;
+  for (ID *id = RootID(); id; id = NextIDInOrder(id))
+    if (HasBody(id) && id->used)
+      work.push_back(id);
+  while (!work.empty()) {
+    ID *s = work.back();
+    work.pop_back();
+    MarkUsedIDs(s->subr->body, work);
   }
   Con() << "Done.\n";
 }
