@@ -155,7 +155,7 @@ void IndexAddedChild(ID *parent, ID *child) { PlaceChild(parent, child); }
 // ---- The look-up cursor ---------------------------------------------------------
 
 // Where the walk that a cursor stands for starts.
-enum class WalkStart { LastVisible, Before, LastChild };
+enum class WalkStart { LastVisible, LastChild };
 static void CheckCursor(const VisibleCursor &c, const ID *from, WalkStart start);
 
 static void StartWithChildren(VisibleCursor &c, ID *scope) {
@@ -169,18 +169,8 @@ void StartVisible(VisibleCursor &c, ID *scope, const Text &name) {
   if (scope && !NameUnused(name)) {
     StartWithChildren(c, scope);
     c.climbFrom = scope;
-    c.inclusive = true;
   }
   CheckCursor(c, scope, WalkStart::LastVisible);
-}
-
-void StartVisibleBefore(VisibleCursor &c, const ID *id, const Text &name) {
-  StartCursor(c, name);
-  if (id && !NameUnused(name)) {
-    c.climbFrom = const_cast<ID *>(id);
-    c.inclusive = false;
-  }
-  CheckCursor(c, id, WalkStart::Before);
 }
 
 void StartChildrenNamed(VisibleCursor &c, ID *scope, const Text &name) {
@@ -192,7 +182,8 @@ void StartChildrenNamed(VisibleCursor &c, ID *scope, const Text &name) {
 
 // Level by level outwards: the same-named IDs of the current scope still
 // to give (those ranked above the limit come after the ID climbed from, and
-// are skipped), then the enclosing scope's IDs up to the one climbed from.
+// are skipped), then the enclosing scope's IDs up to and with the one
+// climbed from.
 // An ID that AddID did not place (the root, a subroutine whose header is
 // being read, a record field) has no rank to climb from: from there on the
 // tree itself is walked.
@@ -213,17 +204,15 @@ ID *NextVisible(VisibleCursor &c) {
     ID *from = c.climbFrom;
     if (!from)
       return nullptr;
-    bool inclusive = c.inclusive;
-    c.inclusive = true;
     uint32_t order = OrderOf(from);
     if (order == 0) {
       c.climbFrom = nullptr;
-      c.walkAt = inclusive ? from : (from->prev ? from->prev : from->parent);
+      c.walkAt = from;
       continue;
     }
     c.climbFrom = from->parent;
     c.entry = LatestNamed(from->parent, c.name, c.nameHash);
-    c.limit = inclusive ? order : order - 1;
+    c.limit = order;
   }
 }
 
@@ -277,8 +266,6 @@ static void CheckCursor(const VisibleCursor &c, const ID *from, WalkStart start)
   std::vector<ID *> walked;
   if (start == WalkStart::LastVisible)
     walked = WalkNamed(WalkLastVisibleID(id), c.name, true);
-  else if (start == WalkStart::Before)
-    walked = WalkNamed(id ? (id->prev ? id->prev : id->parent) : nullptr, c.name, true);
   else
     walked = WalkNamed(id && id->firstChild ? WalkLastVisibleID(id) : nullptr, c.name, false);
   VisibleCursor copy = c;

@@ -74,7 +74,6 @@ TypeDescr *CreateTypeDescr(int32_t typeClass, int64_t size, int64_t low,
 
 // Gives, one by one and in the order the walk through the tree meets them,
 // the IDs of one name: StartVisible as the look-up from a scope sees them,
-// StartVisibleBefore as the look-up from just before an ID, and
 // StartChildrenNamed only the scope's own children (latest first).  The
 // cursor keeps a view of the name: the text must outlive it.
 struct VisibleCursor {
@@ -83,7 +82,6 @@ struct VisibleCursor {
   uint32_t entry = 0;          // next index entry of this level, latest first
   uint32_t limit = 0;          // entries above it come after the ID climbed from
   ID *climbFrom = nullptr;     // next level: the parent's IDs up to this one
-  bool inclusive = false;      // ... this one included
   ID *walkAt = nullptr;        // walking the tree itself from here
 };
 
@@ -92,7 +90,6 @@ void IndexCreatedID(const ID *id);
 ID *IndexedLastChild(ID *scope);
 void IndexAddedChild(ID *parent, ID *child);
 void StartVisible(VisibleCursor &c, ID *scope, const Text &name);
-void StartVisibleBefore(VisibleCursor &c, const ID *id, const Text &name);
 void StartChildrenNamed(VisibleCursor &c, ID *scope, const Text &name);
 ID *NextVisible(VisibleCursor &c); // nil after the last
 

@@ -89,21 +89,6 @@ protected:
         if (!same && failures++ < 5)
           ADD_FAILURE() << what << ": \"" << name << "\" from " << NameText(scope);
       }
-      // The look-up from just before the scope, for the names around it.
-      for (const ID *near : {scope, scope->prev, scope->parent}) {
-        if (!near)
-          continue;
-        std::string name = NameText(near);
-        VisibleCursor c;
-        StartVisibleBefore(c, scope, name);
-        std::vector<ID *> walked;
-        for (ID *at = scope->prev ? scope->prev : scope->parent; at;
-             at = at->prev ? at->prev : at->parent)
-          if (NameText(at) == name)
-            walked.push_back(at);
-        if (Gather(c) != walked && failures++ < 5)
-          ADD_FAILURE() << what << ": \"" << name << "\" from before " << NameText(scope);
-      }
     }
   }
 };
