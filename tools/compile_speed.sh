@@ -119,7 +119,7 @@ for ((i = 0; i < runs; i++)); do
   fi
   # Free Pascal refuses a main body of many thousand statements ("Procedure
   # too complex"): its columns then stay empty.
-  if [ $fpc_ok = 1 ] && ! run_timed "$work/fpc.times" fpc -Mobjfpc -v0 -Cn -FU"$work" "$work/prog.pas"; then
+  if [ $fpc_ok = 1 ] && ! run_timed "$work/fpc.times" fpc -Mobjfpc -v0 -Cn -FU"$work" -FE"$work" "$work/prog.pas"; then
     fpc_ok=0
     echo "fpc: $(grep -m1 -i 'fatal\|error' "$work/out")"
   fi
