@@ -9,8 +9,10 @@
 # and built-in types, calls the procedure before it and writes a number.  The
 # procedures go into include files of at most 2,500 procedures (35,000
 # lines), since a source file holds at most 65,535 lines.  The --vars program
-# declares V word variables, ten to a line, and a main body of U/2
-# assignments, each reading one variable and writing another.
+# declares V word variables, ten to a line (at absolute addresses, the ten of
+# a line at the same one: so many do not fit in the main program's stack
+# frame), and a main body of U/2 assignments, each reading one variable and
+# writing another; Free Pascal refuses that program.
 #
 # Both compilers compile the same file (Free Pascal for the host, in objfpc
 # mode, without linking; tarnwick reads rtl/system.inc, which only it
@@ -82,7 +84,7 @@ def vars_program(v, u):
         out.write("program manyvars;\n" + header + "var\n")
         for first in range(1, v + 1, 10):
             names = ["v%d" % i for i in range(first, min(v, first + 9) + 1)]
-            out.write("  " + ", ".join(names) + ": word;\n")
+            out.write("  %s: word absolute %d;\n" % (", ".join(names), 32768 + first % 30000))
         out.write("begin\n")
         for k in range(u // 2):
             a, b = k * 7919 % v + 1, k * 104729 % v + 1
@@ -117,8 +119,8 @@ for ((i = 0; i < runs; i++)); do
     echo "compile_speed.sh: tarnwick failed on the generated program"
     exit 1
   fi
-  # Free Pascal refuses a main body of many thousand statements ("Procedure
-  # too complex"): its columns then stay empty.
+  # Free Pascal refuses some programs (absolute addresses, a main body of
+  # many thousand statements): its columns then stay empty.
   if [ $fpc_ok = 1 ] && ! run_timed "$work/fpc.times" fpc -Mobjfpc -v0 -Cn -FU"$work" -FE"$work" "$work/prog.pas"; then
     fpc_ok=0
     echo "fpc: $(grep -m1 -i 'fatal\|error' "$work/out")"
