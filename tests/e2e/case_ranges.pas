@@ -2,6 +2,9 @@ program case_ranges;
 {$i system.inc}
 type
   colour = (red, orange, yellow, green, blue, violet);
+const
+  ten = 10;
+  star = '*';
 var
   c: char;
   b: byte;
@@ -89,7 +92,31 @@ begin
   end;
 end;
 
+{ Labels written as constant expressions: named constants, operators over
+  them and casts. }
+procedure constants(v: byte; ch: char);
 begin
+  case v of
+    ten: write('ten ');
+    ten + 1, 2 * ten: write('ten+ ');
+    byte('A'): write('A ');
+    ten - 8..ten - 6: write('2-4 ');
+  else
+    write('- ');
+  end;
+  case ch of
+    star: write('star ');
+    #65, char(66): write('AB ');
+    char(byte('a') + 1)..'e': write('b-e ');
+  else
+    write('- ');
+  end;
+end;
+
+begin
+  constants(10, '*'); constants(11, 'A'); constants(20, 'B'); constants(65, 'b');
+  constants(2, 'e'); constants(4, 'a'); constants(5, 'f'); constants(12, '+');
+  writeln;
   for c := ' ' to '~' do kind(c);
   writeln;
   for b := 0 to 12 do bytes(b);
