@@ -20,12 +20,18 @@ constexpr int kMaxPendingPointers = 10;
 PendingPointer gPending[kMaxPendingPointers];
 int gPendingCount = 0;
 
+// The type section being parsed and the name it is declaring; nil outside.
+ID *gSectionScope = nullptr;
+Text gSectionTypeName;
+
 } // namespace
 
 void ResetDeclarations() {
   for (PendingPointer &p : gPending)
     p = PendingPointer{};
   gPendingCount = 0;
+  gSectionScope = nullptr;
+  gSectionTypeName.clear();
 }
 
 // ---- Type section --------------------------------------------------------------
@@ -49,6 +55,15 @@ static TypeDescr *ParseSectionPointer(ID *scope, const Text &pointerName) {
         PendingPointer{pointerName, targetName, target, targetPos, false};
   }
   return CreateTypeDescr(kClassPointer, 0, 0, 0, target);
+}
+
+// A linked record points to itself (node = record next: ^node end): a
+// pointer inside a type of the section waits for its target as one
+// declared with "^" alone does.
+TypeDescr *ParsePointerInTypeSection() {
+  if (!gSectionScope)
+    return nullptr;
+  return ParseSectionPointer(gSectionScope, gSectionTypeName);
 }
 
 // The placeholders waiting for this name become copies of its type.
@@ -84,7 +99,10 @@ void ParseTypes(ID *scope) {
       type = ParseSectionPointer(scope, name);
     } else {
       gTypeScope = scope;
+      gSectionScope = scope;
+      gSectionTypeName = name;
       type = ParseType();
+      gSectionScope = nullptr;
     }
     Expect(";");
     ID *id = CreateID(kIdType, name);

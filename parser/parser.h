@@ -194,6 +194,9 @@ void ResetDeclarations();
 void ParseProgram();
 void ParseDeclarations(ID *scope);
 void ParseTypes(ID *scope);
+// "^" name inside a type of a type section (nil elsewhere): a target not yet
+// declared is filled in once the section declares it.
+TypeDescr *ParsePointerInTypeSection();
 void ParseConstSection(ID *scope);
 void ParseVarSection(ID *scope);
 void ParseSubroutine(ID *scope);

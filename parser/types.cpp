@@ -179,6 +179,8 @@ static TypeDescr *ParseEnumeration() {
 
 // ^ name: outside a type section the target must already exist.
 static TypeDescr *ParsePointerType() {
+  if (TypeDescr *t = ParsePointerInTypeSection())
+    return t;
   NextToken();
   Text name = CurrentToken;
   NextToken();
