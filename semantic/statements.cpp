@@ -81,6 +81,8 @@ static int32_t ConstantLabelClass(const Node *n) {
 // Each label is compared with the selector by value, so it must be a
 // constant of the selector's class (a string of two characters is no char).
 static void CheckCaseLabel(const Node *label, int32_t selectorClass) {
+  if (label->kind == kNodeName)
+    return; // reported as not found
   int32_t labelClass = ConstantLabelClass(label);
   if (labelClass < 0)
     ReportAtNode(label, "case label must be a constant");
