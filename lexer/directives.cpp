@@ -1,6 +1,7 @@
 // Compiler directives: {$define}, {$undef}, {$ifdef}, {$ifndef}, {$else},
 // {$endif}, {$i file} and the stack check {$s+} / {$s-}, applied while
-// lexing.
+// lexing.  Directive names are read in any letter case; any other
+// directive is ignored with a note.
 #include "lexer/lexer.h"
 
 Text gDefinedSymbols[kDefinedSymbolSlots + 1];
@@ -67,8 +68,27 @@ static void SetStackCheck(LexerState &lex, bool on) {
     lex.stackCheck = on;
 }
 
+static Text LowerCase(Text t) {
+  for (char &c : t)
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c + 32);
+  return t;
+}
+
+// Switches and settings of other Pascal compilers ({$R+}, {$mode objfpc})
+// change nothing here; the note names the directive as written.  A
+// section whose condition failed ignores them silently.
+static void IgnoreDirective(SourceFile &f, const Text &written) {
+  if ((f.lex->conditionStates[f.lex->conditionLevel] & 1) == 0)
+    return;
+  SourcePos at{f.fileName, static_cast<uint16_t>(f.lineNumber),
+               static_cast<uint8_t>(f.tokenStart), f.lineText};
+  Con() << "ignored directive " << written << " at " << PositionText(at) << '\n';
+}
+
 // Reads "name argument}" from the scan position (just after "{$") and
-// applies it.  Letter case counts: {$IFDEF X} is no directive at all.
+// applies it.  The name's letter case does not count ({$IFDEF X} is
+// {$ifdef X}); the argument's does.
 void ParseDirective(SourceFile &f) {
   const Text &line = f.line;
   size_t i = f.scanPos - 1; // 0-based index into the line
@@ -81,9 +101,11 @@ void ParseDirective(SourceFile &f) {
     argument += line[i++];
   if (i < line.size())
     i++; // past "}"
+  Text written = f.line.substr(f.tokenStart - 1, i - (f.tokenStart - 1));
   f.scanPos = static_cast<uint16_t>(i + 1);
 
   LexerState &lex = *f.lex;
+  name = LowerCase(name);
   if (name == "define")
     DefineSymbol(argument);
   else if (name == "undef")
@@ -100,4 +122,6 @@ void ParseDirective(SourceFile &f) {
     IncludeFile(lex, argument);
   else if (name == "s+" || name == "s-")
     SetStackCheck(lex, name == "s+");
+  else
+    IgnoreDirective(f, written);
 }
