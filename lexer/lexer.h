@@ -33,6 +33,7 @@ constexpr size_t kMaxSymbolText = 20;
 struct LexerState {
   uint8_t includeDepth;
   uint8_t commentLevel;
+  uint8_t parenCommentLevel; // inside (* ... *), which nests the same way
   bool asmMode;
   uint8_t conditionStates[kMaxConditionLevel + 1];
   uint8_t conditionLevel;

@@ -18,6 +18,7 @@ void ResetLexer() {
 void LexProgram(const Text &mainFileName) {
   gLex.includeDepth = 0;
   gLex.commentLevel = 0;
+  gLex.parenCommentLevel = 0;
   gLex.asmMode = false;
   gLex.stackCheck = false;
   gLex.conditionLevel = 0;

@@ -6,7 +6,7 @@
 
 // Every operator and punctuation item, each followed by one space ("{" twice).
 static const char kOperatorTable[] =
-    "@ ^ ; // { > < = <> >= <= ( ) [ ] { } + - * / ' := : , . $ {$ .. ";
+    "@ ^ ; // { > < = <> >= <= ( ) [ ] { } + - * / ' := : , . $ {$ .. (* ";
 
 static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 static bool IsHexDigit(char c) {
@@ -117,6 +117,12 @@ Text ScanToken(uint16_t &pos, const Text &line) {
   StopOnInvalidChar(line);
 }
 
+static void OpenComment(uint8_t &level) {
+  if (level == 255)
+    RunTimeStop(kStopLimit, "more than 255 nested comments");
+  level += 1;
+}
+
 void DispatchToken(SourceFile &f) {
   const Text &t = f.token;
   if (t == "{$") {
@@ -124,9 +130,9 @@ void DispatchToken(SourceFile &f) {
   } else if (t == "//") {
     f.scanPos = static_cast<uint16_t>(f.line.size() + 1);
   } else if (t == "{") {
-    if (f.lex->commentLevel == 255)
-      RunTimeStop(kStopLimit, "more than 255 nested comments");
-    f.lex->commentLevel += 1;
+    OpenComment(f.lex->commentLevel);
+  } else if (t == "(*") {
+    OpenComment(f.lex->parenCommentLevel);
   } else if (t == "asm") {
     EmitToken(f, t);
     f.lex->asmMode = true;
@@ -139,14 +145,26 @@ void DispatchToken(SourceFile &f) {
 // Inside a brace comment only braces count; they nest.
 static void ScanCommentChar(SourceFile &f) {
   char c = At(f.scanPos, f.line);
-  if (c == '{') {
-    if (f.lex->commentLevel == 255)
-      RunTimeStop(kStopLimit, "more than 255 nested comments");
-    f.lex->commentLevel += 1;
-  } else if (c == '}') {
+  if (c == '{')
+    OpenComment(f.lex->commentLevel);
+  else if (c == '}')
     f.lex->commentLevel -= 1;
-  }
   f.scanPos++;
+}
+
+// Inside a (* comment only "(*" and "*)" count, nesting like braces; a
+// brace there is text, as "(*" is inside a brace comment.
+static void ScanParenCommentChar(SourceFile &f) {
+  Text pair = f.line.substr(f.scanPos - 1, 2);
+  if (pair == "(*") {
+    OpenComment(f.lex->parenCommentLevel);
+    f.scanPos += 2;
+  } else if (pair == "*)") {
+    f.lex->parenCommentLevel -= 1;
+    f.scanPos += 2;
+  } else {
+    f.scanPos++;
+  }
 }
 
 // In an asm block each line is one token, until a line containing "end;",
@@ -170,6 +188,8 @@ void ScanLine(SourceFile &f) {
   while (!AtEnd(f.scanPos, f.line)) {
     if (f.lex->commentLevel > 0) {
       ScanCommentChar(f);
+    } else if (f.lex->parenCommentLevel > 0) {
+      ScanParenCommentChar(f);
     } else if (f.lex->asmMode) {
       ScanAsmLine(f);
     } else {

@@ -19,7 +19,7 @@ TEST_F(LexerTest, OperatorsIdentifiersAndNumbers) {
   EXPECT_EQ(LexText("10div"), (Tokens{"10d", "iv"}));
   EXPECT_EQ(LexText("3.14"), (Tokens{"3", ".", "14"}));
   EXPECT_EQ(LexText("a...b"), (Tokens{"a", "..", ".", "b"}));
-  EXPECT_EQ(LexText("(*x*)"), (Tokens{"(", "*", "x", "*", ")"}));
+  EXPECT_EQ(LexText("( *x* )"), (Tokens{"(", "*", "x", "*", ")"}));
   EXPECT_EQ(LexText("$FF"), (Tokens{"$", "ff"}));
   EXPECT_EQ(LexText("a>=b<=c"), (Tokens{"a", ">=", "b", "<=", "c"}));
 }
@@ -41,6 +41,20 @@ TEST_F(LexerTest, CommentsNestAndSpanLines) {
   EXPECT_EQ(LexText("a { x\n y\n } b // c { d\ne"), (Tokens{"a", "b", "e"}));
   EXPECT_EQ(LexText("{ // } f"), (Tokens{"f"}));
   EXPECT_EQ(LexText("{ {$define q} } {$ifdef q} g {$endif} h"), (Tokens{"h"}));
+}
+
+// (* *) nests like braces; each kind of comment is plain text inside the
+// other, and neither opens inside a string.
+TEST_F(LexerTest, ParenStarComments) {
+  EXPECT_EQ(LexText("(*x*)"), (Tokens{}));
+  EXPECT_EQ(LexText("a (* b (* c *) d *) e"), (Tokens{"a", "e"}));
+  EXPECT_EQ(LexText("(* { *) x } y"), (Tokens{"x", "}", "y"}));
+  EXPECT_EQ(LexText("{ (* } z"), (Tokens{"z"}));
+  EXPECT_EQ(LexText("(*) still inside *) w"), (Tokens{"w"}));
+  EXPECT_EQ(LexText("p(*\n q *)r"), (Tokens{"p", "r"}));
+  EXPECT_EQ(LexText("'(*' s"), (Tokens{"'(*'", "s"}));
+  EXPECT_EQ(LexText("(* {$define q} *) {$ifdef q} g {$endif} h // (*\ni"),
+            (Tokens{"h", "i"}));
 }
 
 TEST_F(LexerTest, AsmBlocks) {
@@ -124,7 +138,9 @@ TEST_F(LexerTest, ConditionalSections) {
   EXPECT_EQ(LexText("{$ifdef A} x {$else} y {$endif}"), (Tokens{"y"}));
   EXPECT_EQ(LexText("{$define A}{$ifdef A} x {$else} y {$endif}"), (Tokens{"x"}));
   EXPECT_EQ(LexText("{$ifndef A} x {$endif}"), (Tokens{"x"}));
-  EXPECT_EQ(LexText("{$IFDEF X} a {$Define X} b"), (Tokens{"a", "b"}));
+  EXPECT_EQ(LexText("{$IFDEF X} a {$ENDIF}{$Define X}{$IfDef X} b {$EndIf}"), (Tokens{"b"}));
+  EXPECT_EQ(LexText("{$DEFINE x}{$IFDEF X} a {$ENDIF}{$IFNDEF X} c {$ENDIF}"),
+            (Tokens{"c"}));
   EXPECT_EQ(LexText("{$define X}{$ifdef X } a {$endif} b"), (Tokens{"b"}));
   EXPECT_EQ(LexText("{$ifdef} a {$endif}"), (Tokens{"a"}));
   EXPECT_EQ(LexText("{$define ABCDEFGHIJKLMNOPQRSTUVWXY}{$ifdef ABCDEFGHIJKLMNOPQRSTUVWXY}"
@@ -138,9 +154,26 @@ TEST_F(LexerTest, StackCheckDirectiveLastOneDecides) {
   EXPECT_TRUE(gLex.stackCheck);
   LexText("{$s+} x {$s-}");
   EXPECT_FALSE(gLex.stackCheck);
-  // Not in a failed section, and letter case counts as for every directive.
-  LexText("{$ifdef nope}{$s+}{$endif} x {$S+}");
+  // Not in a failed section; the name in any case, as for every directive.
+  LexText("{$ifdef nope}{$s+}{$endif} x");
   EXPECT_FALSE(gLex.stackCheck);
+  LexText("x {$S+}");
+  EXPECT_TRUE(gLex.stackCheck);
+}
+
+// Switches of other compilers are no includes: each is named once on the
+// console and changes nothing, silently so in a section that is off.
+TEST_F(LexerTest, UnknownDirectivesAreIgnoredWithANote) {
+  EXPECT_EQ(LexText("{$I+} a {$R-}{$mode objfpc} b\n{$ifdef no}{$H+}{$endif} c"),
+            (Tokens{"a", "b", "c"}));
+  EXPECT_NE(Output().find("ignored directive {$I+} at main.pas(1,1)\n"
+                          "ignored directive {$R-} at main.pas(1,9)\n"
+                          "ignored directive {$mode objfpc} at main.pas(1,14)\n"),
+            std::string::npos)
+      << Output();
+  EXPECT_EQ(Output().find("{$H+}"), std::string::npos);
+  WriteFile("inc.pas", "x");
+  EXPECT_EQ(LexText("{$I inc.pas} y"), (Tokens{"x", "y"}));
 }
 
 TEST_F(LexerTest, NestedSectionsDependOnInnermostLevel) {
