@@ -465,7 +465,15 @@ static void ParseUnitBody(SubrRec *mainSubr) {
   Expect(".");
 }
 
-// program = [("program" | "unit") name ";"] ( [uses] declarations block "." | unit-body )
+// "(" names ")" after the program's name, as in program demo(input, output);
+// the files named there are the console, which write uses anyway.
+static void SkipProgramParameters() {
+  NextToken();
+  ParseIdentList();
+  Expect(")");
+}
+
+// program = [("program" | "unit") name ["(" names ")"] ";"] ( [uses] declarations block "." | unit-body )
 void ParseProgram() {
   ResetParser();
   InitBuiltinTypes();
@@ -479,6 +487,8 @@ void ParseProgram() {
     NextToken();
     name = CurrentToken;
     NextToken();
+    if (!isUnit && CurrentToken == "(")
+      SkipProgramParameters();
     Expect(";");
   }
   gCurrentScope = nullptr;
