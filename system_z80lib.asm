@@ -1935,3 +1935,119 @@ __stack_overflow:
    ld a,202
    ld hl,__text_stack_overflow
    jp __runerror
+
+; ======================================================================
+; Field widths of write and writeln
+; ======================================================================
+; write(x:w) writes x right-aligned in a field of w characters: spaces
+; first, as many as the text of x falls short of w (none when it is as
+; long or longer, or w is 0 or negative).
+
+; __field_width: the width of the field being written (0 to 65535)
+__field_width:
+   defw 0
+
+; __putdec_sign: 1 while __putdec_s32_w writes a negative number
+__putdec_sign:
+   defb 0
+
+; __set_width: keep a field width for __putpad
+; enter : de:hl = width (32 bits, signed)
+; exit  : __field_width = the width, 0 when negative, 65535 when above
+; uses  : af, hl
+; cost  : 53-68 T-states, 21 bytes
+__set_width:
+   bit 7,d
+   jr nz,__setw_none
+   ld a,d
+   or e
+   jr z,__setw_store
+   ld hl,65535
+   jr __setw_store
+__setw_none:
+   ld hl,0
+__setw_store:
+   ld (__field_width),hl
+   ret
+
+; __putpad: write the spaces in front of a text of a characters
+; enter : a = length of the text, __field_width = field width
+; exit  : -
+; uses  : af, de, hl
+; cost  : 52 T-states without spaces, else 48 a space + 46; 21 bytes
+__putpad:
+   ld hl,(__field_width)
+   ld e,a
+   ld d,0
+   or a
+   sbc hl,de
+   ret c
+   ret z
+__putpad_loop:
+   ld a,' '
+   call __putchar
+   dec hl
+   ld a,h
+   or l
+   jr nz,__putpad_loop
+   ret
+
+; __putdec_u32_w, __putdec_s32_w: write __reg32a as an unsigned / signed
+; decimal number in a field of __field_width characters
+; enter : __reg32a = number, __field_width = field width
+; exit  : __reg32a unchanged
+; uses  : af, bc, de, hl
+; cost  : as __putdec_u32 / __putdec_s32 + about 100 T-states, + __putpad;
+;         75 bytes
+__putdec_u32_w:
+   xor a
+   ld (__putdec_sign),a
+   ld hl,(__reg32a)
+   ld de,(__reg32a+2)
+   jr __putdecw_dehl
+__putdec_s32_w:
+   ld a,(__reg32a+3)
+   or a
+   jp p,__putdec_u32_w
+   xor a
+   ld hl,0
+   ld de,(__reg32a)
+   sbc hl,de
+   push hl
+   ld hl,0
+   ld de,(__reg32a+2)
+   sbc hl,de
+   ex de,hl
+   pop hl
+   ld a,1
+   ld (__putdec_sign),a
+__putdecw_dehl:
+   ld bc,10
+__putdecw_next:
+   ; digits come out lowest first: keep them on the stack, b of them
+   xor a
+   ex de,hl
+   call __div_c8
+   ex de,hl
+   call __div_c8
+   add a,'0'
+   push af
+   inc b
+   ld a,h
+   or l
+   or d
+   or e
+   jr nz,__putdecw_next
+   ld a,(__putdec_sign)
+   add a,b
+   call __putpad
+   ld a,(__putdec_sign)
+   or a
+   jr z,__putdecw_print
+   ld a,'-'
+   call __putchar
+__putdecw_print:
+   pop af
+   call __putchar
+   djnz __putdecw_print
+   ret
