@@ -54,10 +54,28 @@ static Parsed ParseExpressionTree() {
 Node *ParseExpression() { return ParseExpressionTree().node; }
 Node *ParseSubExpression(uint8_t minPriority) { return ParseLevel(minPriority).node; }
 
-// arguments = [ "(" [ expr { "," expr } ] ")" ]
+// write and writeln take "value : width" arguments too.
+static bool TakesFieldWidths(const Node *nameNode) {
+  Text name = NodeText(nameNode);
+  return name == "write" || name == "writeln";
+}
+
+// expr [":" expr]: the width makes a field-width node over both.
+static Parsed ParseFieldWidth(Parsed value) {
+  NextToken();
+  Parsed width = ParseExpressionTree();
+  Node *n = CreateNode(kNodeFieldWidth, 2, value.node, width.node);
+  if (value.node)
+    n->position = value.node->position;
+  return Deeper(n, (value.depth > width.depth ? value.depth : width.depth) + 1);
+}
+
+// arguments = [ "(" [ argument { "," argument } ] ")" ]
+// argument = expr, or for write and writeln expr [":" expr]
 int ParseArguments(Node *nameNode) {
   if (CurrentToken != "(")
     return 0;
+  bool widths = TakesFieldWidths(nameNode);
   NextToken();
   int count = 0, deepest = 0;
   if (CurrentToken != ")") {
@@ -68,6 +86,8 @@ int ParseArguments(Node *nameNode) {
         RunTimeStop(kStopLimit, "more than 10 arguments in one call");
       }
       Parsed argument = ParseExpressionTree();
+      if (widths && CurrentToken == ":")
+        argument = ParseFieldWidth(argument);
       SetChild(nameNode, count, argument.node);
       deepest = argument.depth > deepest ? argument.depth : deepest;
       if (CurrentToken != ",")

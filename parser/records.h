@@ -95,6 +95,14 @@ constexpr int32_t kNodeGreater = 38;
 constexpr int32_t kNodeGreaterEqual = 39;
 constexpr int32_t kNodeEqual = 40;
 constexpr int32_t kNodeNotEqual = 41;
+// exit, break and continue written as statements; each keeps its name as
+// its text and is a call again when a declared name of that text is
+// visible.
+constexpr int32_t kNodeExit = 42;
+constexpr int32_t kNodeBreak = 43;
+constexpr int32_t kNodeContinue = 44;
+// A write or writeln argument with a field width: children value, width.
+constexpr int32_t kNodeFieldWidth = 45;
 
 // ---- Capacities --------------------------------------------------------------
 

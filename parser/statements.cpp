@@ -171,6 +171,21 @@ static Node *ParseAssignmentOrCall(SourcePos &position) {
   return CreateNode(kNodeAssign, 2, target, value);
 }
 
+// A bare exit, break or continue is the statement of that name; node
+// evaluation turns it back into a call when the program declares a
+// routine of that name.
+static void MarkControlStatement(Node *n) {
+  if (!n || n->kind != kNodeName || n->childCount != 0 || n->next)
+    return;
+  Text name = NodeText(n);
+  if (name == "exit")
+    n->kind = kNodeExit;
+  else if (name == "break")
+    n->kind = kNodeBreak;
+  else if (name == "continue")
+    n->kind = kNodeContinue;
+}
+
 // Every statement's first node carries the position of its first token
 // (of the ":=" for an assignment).
 Node *ParseSimpleStatement() {
@@ -190,6 +205,7 @@ Node *ParseSimpleStatement() {
     result = ParseAsm();
   else
     result = ParseAssignmentOrCall(position);
+  MarkControlStatement(result);
   if (result)
     result->position = position;
   return result;

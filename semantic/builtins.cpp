@@ -1,6 +1,7 @@
 // Built-in routines and string operators become calls of run-time routines
-// written in the source language ("__write", "__write_crlf", "__getmem",
-// "str_assign", "str_add", "str_cmp"); the compiler knows only their names.
+// written in the source language ("__write", "__write_width",
+// "__write_crlf", "__getmem", "str_assign", "str_add", "str_cmp"); the
+// compiler knows only their names.  sizeof becomes a constant.
 #include "semantic/semantic.h"
 
 static Node *NewCall(const Text &name, Node *argument) {
@@ -16,13 +17,33 @@ static Node *NewEvaluatedConstant(const Text &digits) {
   return c;
 }
 
+// The width of "value : width" is passed as a longint whatever its type,
+// so that only the value's type chooses among the __write_width overloads.
+static Node *NewWidthCall(Node *fieldWidth) {
+  Node *value = Child(fieldWidth, 1), *width = Child(fieldWidth, 2);
+  if (width && width->typeClass != kClassInteger)
+    ReportAtNode(width, "field width is no integer");
+  const ID *longint = FindIDFrom(RootID(), "longint");
+  Node *call = CreateNode(kNodeCall, 2, value,
+                          MadeCast(width, longint ? longint->type : nullptr));
+  SetNodeText(call, "__write_width");
+  return call;
+}
+
 // write(a, b) is the statements __write(a); __write(b), writeln adds
-// __write_crlf.  They follow the emptied node, which is left as an asm line
-// without text, and the sweep reaches them next as ordinary statements.
+// __write_crlf; an argument with a field width, a : w, becomes
+// __write_width(a, w).  They follow the emptied node, which is left as an
+// asm line without text, and the sweep reaches them next as ordinary
+// statements.
 static void RewriteWrite(Node *n, bool newLine) {
   Node *calls = nullptr;
-  for (int i = 1; i <= n->childCount && i <= kMaxChildren; i++)
-    AppendNode(calls, NewCall("__write", Child(n, i)));
+  for (int i = 1; i <= n->childCount && i <= kMaxChildren; i++) {
+    Node *arg = Child(n, i);
+    if (arg && arg->kind == kNodeFieldWidth)
+      AppendNode(calls, NewWidthCall(arg));
+    else
+      AppendNode(calls, NewCall("__write", arg));
+  }
   if (newLine)
     AppendNode(calls, NewCall("__write_crlf", nullptr));
   if (calls) {
@@ -54,6 +75,33 @@ static void RewriteNew(Node *n) {
   SetNodeText(n, "__getmem");
 }
 
+bool IsBuiltinSizeof(const Node *n) {
+  return n->kind == kNodeName && n->childCount == 1 && NodeText(n) == "sizeof" &&
+         !FindID("sizeof");
+}
+
+// The size in bytes of a type named alone, else of the variable or
+// expression's type (its value is never computed).
+static int64_t SizeOfArgument(Node *arg) {
+  if (arg->kind == kNodeName && arg->childCount == 0) {
+    const ID *named = FindID(NodeText(arg));
+    if (named && named->kind == kIdType)
+      return named->type ? named->type->size : 0;
+  }
+  EvaluateExpression(arg);
+  const TypeDescr *t = GetNodeType(arg);
+  return t ? t->size : arg->size;
+}
+
+// sizeof(x) becomes the integer constant it stands for.
+static void RewriteSizeof(Node *n) {
+  int64_t size = Child(n, 1) ? SizeOfArgument(Child(n, 1)) : 0;
+  SetChild(n, 1, nullptr);
+  n->childCount = 0;
+  n->kind = kNodeIntConst;
+  SetNodeText(n, DecimalText(size));
+}
+
 // Only a name or a call can be a built-in routine: a string constant 'new'
 // has the same text and stays what it is.
 void RewriteBuiltins(Node *n) {
@@ -64,7 +112,8 @@ void RewriteBuiltins(Node *n) {
     RewriteWrite(n, name == "writeln");
   else if (name == "new")
     RewriteNew(n);
-  // "sizeof" is known by name but not handled yet.
+  else if (IsBuiltinSizeof(n))
+    RewriteSizeof(n);
 }
 
 // The code str_cmp receives for each comparison.

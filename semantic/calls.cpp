@@ -122,6 +122,12 @@ Node *CastTo(Node *n, TypeDescr *t) {
   bool bothStrings = n->typeClass == kClassString && t->typeClass == kClassString;
   if (sameShape || bothStrings)
     return n;
+  return MadeCast(n, t);
+}
+
+Node *MadeCast(Node *n, TypeDescr *t) {
+  if (!n || !t)
+    return n;
   Node *cast = CreateNode(kNodeTypeCast, 1, n);
   cast->type = t;
   cast->typeClass = t->typeClass;

@@ -63,11 +63,12 @@ static void UseCharCode(Node *n) {
 using SweepWork = void (*)(Node *);
 
 // Children first, then the node; the next link is read only after the work,
-// since the work may splice new statements in after the node.
+// since the work may splice new statements in after the node.  sizeof's
+// argument is no value: the work on sizeof itself looks at it.
 static void Sweep(Node *list, SweepWork work) {
   Node *n = list;
   while (n) {
-    for (int i = 1; i <= ChildCount(n); i++)
+    for (int i = 1; i <= ChildCount(n) && !IsBuiltinSizeof(n); i++)
       Sweep(Child(n, i), work);
     work(n);
     n = n->next;
@@ -85,10 +86,13 @@ static void SecondSweepWork(Node *n) {
   RewriteStringOps(n);
 }
 
+void EvaluateExpression(Node *n) { Sweep(n, FirstSweepWork); }
+
 void EvaluateSubr(ID *s) {
   gCurrentScope = s;
   Node *body = s->subr ? s->subr->body : nullptr;
   Sweep(body, FirstSweepWork);
+  CheckLoopStatements(body, 0);
   Sweep(body, SecondSweepWork);
 }
 
@@ -354,6 +358,10 @@ static void EvaluateByKind(Node *n) {
   case kNodeName:
   case kNodeAsm:
   case kNodeCaseBranch:
+  case kNodeExit:
+  case kNodeBreak:
+  case kNodeContinue:
+  case kNodeFieldWidth: // becomes a call of __write_width with the write
     break;
   case kNodeCaseRange:
     EvaluateCaseRange(n);
@@ -433,6 +441,7 @@ static void ApplyNodeType(Node *n) {
 void nodecalc(Node *n) {
   if (!n)
     return;
+  ResolveControlStatement(n);
   ResolveName(n);
   EvaluateByKind(n);
   ApplyNodeType(n);

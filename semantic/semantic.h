@@ -65,11 +65,24 @@ int TypeScore(const TypeDescr *x, const TypeDescr *y);
 // The node itself when it already has t's class and size, else a new
 // type-cast node over it.
 Node *CastTo(Node *n, TypeDescr *t);
+// A new type-cast node over n to t, whatever n's type.
+Node *MadeCast(Node *n, TypeDescr *t);
 
 // ---- Built-in routines (builtins.cpp) ---------------------------------------------
 
-// write, writeln and new become calls of run-time routines (first sweep).
+// write, writeln and new become calls of run-time routines, sizeof an
+// integer constant (first sweep).
 void RewriteBuiltins(Node *n);
+// sizeof(x) with no routine of that name declared: its argument is a type
+// or a variable, not a value, and is evaluated by RewriteBuiltins.
+bool IsBuiltinSizeof(const Node *n);
+// The first sweep over one expression tree.
+void EvaluateExpression(Node *n);
+// exit, break and continue: a visible declaration of that name makes the
+// statement a call of it again, as it was before these statements existed.
+void ResolveControlStatement(Node *n);
+// Reports break and continue outside every loop of the statement list.
+void CheckLoopStatements(const Node *list, int loopDepth);
 // String assignment, "+" and comparisons become calls (second sweep).
 void RewriteStringOps(Node *n);
 

@@ -21,6 +21,7 @@ void ResetTranslator() {
   gLabelCount = 0;
   gTempCount = 0;
   gLiveTemps = 0;
+  ResetLoopExits();
 }
 
 // Read by Translate for the closing "tmpcnt=" line and reset per subroutine.

@@ -1,6 +1,7 @@
 // Translation of subroutines and statements into uasm ops: the walk over
 // the identifier tree, subroutine entry and exit, and the control-flow
-// statements (if, while, repeat, for, case, asm text).
+// statements (if, while, repeat, for, case, exit, break, continue, asm
+// text).
 #include "translator/translate_internal.h"
 
 constexpr int kMaxCaseBranches = 100;
@@ -41,13 +42,61 @@ static void LoadFunctionResult(const SubrRec *r) {
     EmitIdent(uasmop_load, r->result, 4);
 }
 
+// ---- exit, break and continue ------------------------------------------------------------
+
+// Where break and continue of the innermost loop jump.  A label that only
+// they reach is defined only when one of them used it, so loops without
+// them translate as they always did.
+struct LoopExits {
+  Text continueLabel;
+  Text breakLabel;
+  bool continueUsed;
+  bool breakUsed;
+  LoopExits *outer;
+};
+
+static LoopExits *gInnermostLoop = nullptr;
+static Text gExitLabel; // the subroutine's exit label once an exit used it
+
+void ResetLoopExits() {
+  gInnermostLoop = nullptr;
+  gExitLabel.clear();
+}
+
+static void EnterLoop(LoopExits &loop, const Text &continueLabel, const Text &breakLabel) {
+  loop = LoopExits{continueLabel, breakLabel, false, false, gInnermostLoop};
+  gInnermostLoop = &loop;
+}
+
+static void LeaveLoop(const LoopExits &loop) { gInnermostLoop = loop.outer; }
+
+// Node evaluation has reported a break or continue outside every loop.
+static void TranslateLoopJump(bool isBreak) {
+  LoopExits *loop = gInnermostLoop;
+  if (!loop)
+    return;
+  (isBreak ? loop->breakUsed : loop->continueUsed) = true;
+  EmitText(uasmop_jump, isBreak ? loop->breakLabel : loop->continueLabel, 0);
+}
+
+static void TranslateExit() {
+  if (gExitLabel.empty())
+    gExitLabel = NewLabel() + "exit";
+  EmitText(uasmop_jump, gExitLabel, 0);
+}
+
+// ---- Subroutines -----------------------------------------------------------------------
+
 void TranslateSubr(ID *s) {
   gTranslatingSubr = s;
   EmitIdent(uasmop_subrbegin, s, 0);
   DefineLabel(AsmNameText(s));
   EmitIdent(uasmop_enter, s, 0);
   ResetLiveTemps();
+  ResetLoopExits();
   TranslateStatements(s->subr->body);
+  if (!gExitLabel.empty())
+    DefineLabel(gExitLabel);
   if (s->subr->result)
     LoadFunctionResult(s->subr);
   EmitText(uasmop_leave, "", 0);
@@ -76,24 +125,34 @@ static void TranslateIf(Node *n) {
   DefineLabel(l + "end");
 }
 
-// while C do A
+// while C do A; continue goes to the test, break past the loop.
 static void TranslateWhile(Node *n) {
   Text l = NewLabel();
   DefineLabel(l);
   TranslateStatements(Child(n, 1));
   EmitText(uasmop_jumpfalse, l + "end", 0);
+  LoopExits loop;
+  EnterLoop(loop, l, l + "end");
   TranslateStatements(Child(n, 2));
+  LeaveLoop(loop);
   EmitText(uasmop_jump, l, 0);
   DefineLabel(l + "end");
 }
 
-// repeat A until C
+// repeat A until C; continue goes to the test, break past the loop.
 static void TranslateRepeat(Node *n) {
   Text l = NewLabel();
   DefineLabel(l);
+  LoopExits loop;
+  EnterLoop(loop, l + "cont", l + "end");
   TranslateStatements(Child(n, 2));
+  LeaveLoop(loop);
+  if (loop.continueUsed)
+    DefineLabel(l + "cont");
   TranslateStatements(Child(n, 1));
   EmitText(uasmop_jumpfalse, l, 0);
+  if (loop.breakUsed)
+    DefineLabel(l + "end");
 }
 
 // A one-character string constant where a char is wanted (a case label, a
@@ -142,7 +201,12 @@ static void TranslateFor(Node *n) {
   EmitText(up ? uasmop_add : uasmop_sub, "1", s);
   EmitIdent(uasmop_store, v, s);
   DefineLabel(l + "first");
+  LoopExits loop;
+  EnterLoop(loop, l + "next", l + "end");
   TranslateStatements(Child(n, 3));
+  LeaveLoop(loop);
+  if (loop.continueUsed)
+    DefineLabel(l + "next");
   LoadControlVariable(v, s);
   EmitIdent(uasmop_cmpeq, t, s);
   EmitText(uasmop_jumpfalse, l + "loop", 0);
@@ -229,6 +293,9 @@ void TranslateStatements(Node *list) {
     case kNodeForTo: case kNodeForDownto: TranslateFor(n); break;
     case kNodeAsm: EmitText(uasmop_asmline, NodeText(n), 0); break;
     case kNodeCase: TranslateCase(n); break;
+    case kNodeExit: TranslateExit(); break;
+    case kNodeBreak: TranslateLoopJump(true); break;
+    case kNodeContinue: TranslateLoopJump(false); break;
     default: TranslateExpr(n); break;
     }
   }

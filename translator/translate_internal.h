@@ -13,6 +13,8 @@ ID *SaveTempFor(int32_t size, bool isSigned);
 
 // ---- translate.cpp ----------------------------------------------------------------------
 
+// Forgets the loops and the exit label of the subroutine being translated.
+void ResetLoopExits();
 // Loads the character code of a one-character string constant.
 void LoadCharLiteral(const Node *n);
 

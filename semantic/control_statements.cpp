@@ -1,0 +1,48 @@
+// exit, break and continue: statements only where the program declares
+// nothing of that name, and break and continue only inside a loop.
+#include "semantic/semantic.h"
+
+static bool IsControlStatement(const Node *n) {
+  return n->kind == kNodeExit || n->kind == kNodeBreak || n->kind == kNodeContinue;
+}
+
+void ResolveControlStatement(Node *n) {
+  if (IsControlStatement(n) && FindID(NodeText(n)))
+    n->kind = kNodeName;
+}
+
+static bool IsLoop(const Node *n) {
+  return n->kind == kNodeWhile || n->kind == kNodeRepeat || n->kind == kNodeForTo ||
+         n->kind == kNodeForDownto;
+}
+
+// The statements nested in n (loop bodies, branches); conditions and
+// other expressions hold none.
+void CheckLoopStatements(const Node *list, int loopDepth) {
+  for (const Node *n = list; n; n = n->next) {
+    if ((n->kind == kNodeBreak || n->kind == kNodeContinue) && loopDepth == 0)
+      ReportAtNode(n, NodeText(n) + " outside a loop");
+    int inner = IsLoop(n) ? loopDepth + 1 : loopDepth;
+    switch (n->kind) {
+    case kNodeIf:
+      CheckLoopStatements(Child(n, 2), loopDepth);
+      CheckLoopStatements(Child(n, 3), loopDepth);
+      break;
+    case kNodeWhile:
+    case kNodeRepeat:
+      CheckLoopStatements(Child(n, 2), inner);
+      break;
+    case kNodeForTo:
+    case kNodeForDownto:
+      CheckLoopStatements(Child(n, 3), inner);
+      break;
+    case kNodeCase:
+      for (const Node *b = Child(n, 2); b; b = b->next)
+        CheckLoopStatements(Child(b, 2), loopDepth);
+      CheckLoopStatements(Child(n, 3), loopDepth);
+      break;
+    default:
+      break;
+    }
+  }
+}
