@@ -147,7 +147,8 @@ def prepare_work(work):
 
 
 def fpc_text_of(text):
-    return "\n".join(line for line in text.split("\n") if line.strip() != "{$i system.inc}")
+    return "\n".join(line for line in text.split("\n")
+                     if line.strip().lower() != "{$i system.inc}")
 
 
 def compare_one(tarnwick, z80run, work, text, limit, expected=None):

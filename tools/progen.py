@@ -12,8 +12,10 @@ lengths), one-character literals cast to integers (also as indices), nested
 procedures and functions with value, var and const parameters, recursion,
 forward declarations, overloads, case labels with ranges lo..hi, function
 results set through the function's name (also from a nested procedure),
-nil for pointer parameters, and every statement form, and prints the
-values of its variables with writeln as it goes and at its end.
+nil for pointer parameters, and every statement form (with exit, break and
+continue), sizeof, write field widths (x:w), (* *) comments and a program
+heading with files, and prints the values of its variables with writeln
+as it goes and at its end.
 
 The program is written in the part of the language that Free Pascal takes
 with the same meaning (objfpc mode, short strings).  With --fpc the
@@ -845,14 +847,117 @@ class WriteLn(Stmt):
         m.step()
         texts = []
         for a in self.sub:
-            v = a.ev(m)
-            if a.t.kind == "bool":
-                texts.append("TRUE" if v else "FALSE")
-            elif a.t.kind == "int":
-                texts.append(str(int_value(a, v)))
+            if isinstance(a, Width):
+                text = written_text(a.sub[0], m)
+                w = int_value(a.sub[1], a.sub[1].ev(m))
+                if w > 40:
+                    raise Unsafe(a.sub[1], Const(w % 20))
+                texts.append(text.rjust(w))
             else:
-                texts.append(v)
+                texts.append(written_text(a, m))
         m.out.append("".join(texts) + ("\n" if self.newline else ""))
+
+
+def written_text(a, m):
+    v = a.ev(m)
+    if a.t.kind == "bool":
+        return "TRUE" if v else "FALSE"
+    if a.t.kind == "int":
+        return str(int_value(a, v))
+    return v
+
+
+class Width(Expr):
+    """value:width, a write argument right-aligned in a field (a width of 0
+    or below adds nothing)."""
+
+    def __init__(self, value, width):
+        self.sub = [value, width]
+        self.t = value.t
+
+    def render(self):
+        return "%s:%s" % (self.sub[0].render(), self.sub[1].render())
+
+
+class SizeOf(Const):
+    """sizeof(a type or a variable): a constant in both compilers.  Only
+    sizes below 128 are taken, which Free Pascal types as signed, as it
+    does sizeof."""
+
+    def __init__(self, text, v):
+        Const.__init__(self, v)
+        self.text = text
+
+    def render(self):
+        return "sizeof(%s)" % self.text
+
+
+def size_of(t):
+    """The size both compilers give t, or None where they differ (records,
+    enumerations, pointers)."""
+    if t.kind == "int":
+        return t.size
+    if t.kind in ("bool", "char"):
+        return 1
+    if t.kind == "str":
+        return t.length + 1
+    if t.kind == "arr":
+        e = size_of(t.elem)
+        if e is None:
+            return None
+        for lo, hi in t.dims:
+            e *= hi - lo + 1
+        return e
+    return None
+
+
+class LoopJump(Exception):
+    """break or continue, caught by the innermost loop."""
+
+    def __init__(self, kind):
+        self.kind = kind
+
+
+class ExitJump(Exception):
+    """exit, caught by the subroutine (or the main program) being run."""
+
+
+class Jump(Stmt):
+    """break, continue or exit."""
+
+    def __init__(self, word):
+        self.word = word
+
+    def lines(self, ind):
+        return [ind + self.word + ";"]
+
+    def run(self, m):
+        m.step()
+        if self.word == "exit":
+            raise ExitJump()
+        raise LoopJump(self.word)
+
+
+def run_body(stmts, m):
+    """One pass of a loop's body; True when a break ended it."""
+    try:
+        run_list(stmts, m)
+    except LoopJump as j:
+        return j.kind == "break"
+    return False
+
+
+class Comment(Stmt):
+    """A (* *) comment line, nested now and then."""
+
+    def __init__(self, text):
+        self.text = text
+
+    def lines(self, ind):
+        return [ind + "(* %s *)" % self.text]
+
+    def run(self, m):
+        pass
 
 
 class If(Stmt):
@@ -919,7 +1024,8 @@ class While(Stmt):
             cond = self.sub[0].ev(m)
             if not (go and cond):
                 break
-            run_list(self.bodies[0], m)
+            if run_body(self.bodies[0], m):
+                break
             box.v += 1
 
 
@@ -943,7 +1049,8 @@ class Repeat(Stmt):
         box.v = 0
         while True:
             m.step()
-            run_list(self.bodies[0], m)
+            if run_body(self.bodies[0], m):
+                break
             box.v += 1
             stop = box.v >= self.limit
             cond = self.sub[0].ev(m)
@@ -979,7 +1086,8 @@ class For(Stmt):
         i = a
         for _ in range(max(count, 0)):
             box.v = i
-            run_list(self.bodies[0], m)
+            if run_body(self.bodies[0], m):
+                return   # after a break the variable keeps its value
             i = i - 1 if self.down else i + 1
         box.v = UNDEF   # the loop variable is undefined after the loop
 
@@ -1151,6 +1259,8 @@ class Program:
         self.str_consts = []   # (name, characters): untyped string and char constants
         self.typed_consts = []  # (var, values)
         self.main = Sub("main", None, False)
+        self.heading_files = ""
+        self.upper_include = False
         self.globals = []
         self.subs = []         # top level, in declaration order
         self.snapshots = []
@@ -1214,7 +1324,10 @@ class Program:
         if len(m.frames) > 60:
             raise TooLong()
         m.frames.append(frame)
-        run_list(fn.body, m)
+        try:
+            run_list(fn.body, m)
+        except ExitJump:
+            pass
         m.frames.pop()
         if fn.result_var is not None:
             return frame.store[fn.result_var]
@@ -1230,7 +1343,10 @@ class Program:
                 box.v = value
             m.globals.store[v] = store
         m.frames.append(m.globals)
-        run_list(self.main.body, m)
+        try:
+            run_list(self.main.body, m)
+        except ExitJump:
+            pass
         return "".join(m.out)
 
     # -- fixing
@@ -1253,9 +1369,10 @@ class Program:
     # -- text
 
     def text(self, fpc=False):
-        out = ["program generated;"]
+        out = ["program generated%s;" % self.heading_files]
         if not fpc:
-            out.append("{$i system.inc}")
+            out.append("{$I system.inc}" if self.upper_include else "{$i system.inc}")
+        out.append("(* generated by progen (* seeded *) { a brace inside } *)")
         if self.consts or self.str_consts:
             out.append("const")
             for name, value, _ in self.consts:
@@ -1406,6 +1523,7 @@ class Generator:
         self.funcs = []          # visible pure functions
         self.procs = []          # visible procedures
         self.loopvars = []       # loop variables of the current subroutine
+        self.loops = []          # kinds of the loops around the statement made
         self.sub = None          # subroutine being generated
         self.pure = False
         self.depth = 0
@@ -1575,11 +1693,22 @@ class Generator:
 
     # -- expressions
 
+    def sizeof(self):
+        """sizeof of a variable in scope or of a type, below 128 bytes."""
+        named = [(v.name, size_of(v.t)) for v in self.scope if v.role != "const"]
+        named += [(t.name, size_of(t)) for t in INTS + self.p.types if t.name]
+        named += [("boolean", 1), ("char", 1)]
+        named = [(n, v) for n, v in named if v is not None and v < 128]
+        n, v = self.r.choice(named)
+        return SizeOf(n, v)
+
     def int_leaf(self):
         r = self.r
         x = r.random()
         if x < 0.03:
             return self.char_code(0, 255)
+        if x < 0.05:
+            return self.sizeof()
         if x < 0.25:
             return self.int_const(r.choice(INTS))
         if x < 0.3 and self.p.consts:
@@ -1805,8 +1934,31 @@ class Generator:
                 out.append(s)
         return out
 
+    def loop_body(self, kind, n, depth):
+        self.loops.append(kind)
+        body = self.statements(n, depth)
+        self.loops.pop()
+        return body
+
+    def jump(self):
+        """if C then break / continue / exit, or None.  continue only in a
+        for loop: the counters of while and repeat count at the end of the
+        body, where continue would not pass."""
+        r = self.r
+        if self.loops and self.chance(0.08):
+            word = "continue" if self.loops[-1] == "for" and self.chance(0.5) else "break"
+            return If(self.bool_expr(1), [Jump(word)], None)
+        if self.sub is not None and self.chance(0.03):
+            return If(self.bool_expr(1), [Jump("exit")], None)
+        if self.chance(0.02):
+            return Comment(r.choice(["note", "(* nested *) note", "{ brace } note"]))
+        return None
+
     def statement(self, depth):
         r = self.r
+        j = self.jump()
+        if j is not None:
+            return j
         x = r.random()
         if x < 0.03:
             return self.char_element_assignment()
@@ -1823,13 +1975,13 @@ class Generator:
             c = self.counter()
             if c is None:
                 return self.assignment()
-            body = self.statements(r.randint(1, 3), depth - 1)
+            body = self.loop_body("while", r.randint(1, 3), depth - 1)
             return While(c, r.randint(1, 5), self.bool_expr(1), body)
         if x < 0.72:
             c = self.counter()
             if c is None:
                 return self.assignment()
-            body = self.statements(r.randint(1, 3), depth - 1)
+            body = self.loop_body("repeat", r.randint(1, 3), depth - 1)
             return Repeat(c, r.randint(1, 5), self.bool_expr(1), body)
         if x < 0.8:
             return self.case_statement(depth)
@@ -1885,8 +2037,18 @@ class Generator:
                 args.append(self.char_expr())
             else:
                 args.append(self.str_expr(1))
+            if self.chance(0.3):
+                args[-1] = Width(args[-1], self.width())
             args.append(StrConst(" "))
         return WriteLn(args[:-1], newline=self.chance(0.9))
+
+    def width(self):
+        """A field width: a small constant (0 or below adds nothing) or an
+        integer variable, which the run keeps at 40 or below."""
+        ints = self.vars_of(lambda t: t.kind == "int")
+        if ints and self.chance(0.3):
+            return VarRef(self.r.choice(ints))
+        return Const(self.r.randint(-2, 14)) if self.chance(0.8) else Neg(Const(self.r.randint(1, 3)))
 
     def for_loop(self, depth):
         owner = self.sub if self.sub is not None else self.p.main
@@ -1905,7 +2067,7 @@ class Generator:
             end.v = min(max(end.v, t.lo), t.hi)
         self.loopvars.append(v)
         self.scope.append(v)
-        body = self.statements(self.r.randint(1, 3), depth - 1)
+        body = self.loop_body("for", self.r.randint(1, 3), depth - 1)
         self.scope.remove(v)
         self.loopvars.remove(v)
         return For(v, start, end, down, body)
@@ -2068,7 +2230,9 @@ class Generator:
             if is_function and t.kind == "ptr":
                 t = WORD
             s.locals.append(Var(self.name("l"), t, s))
-        saved = (self.scope, self.sub, self.pure, self.loopvars, self.funcs, self.procs)
+        saved = (self.scope, self.sub, self.pure, self.loopvars, self.funcs, self.procs,
+                 self.loops)
+        self.loops = []
         self.scope = owner_scope + s.params + s.locals
         if s.result_var:
             self.scope.append(s.result_var)
@@ -2098,7 +2262,8 @@ class Generator:
         if is_function and s.result.kind == "int" and level < 2 and self.chance(0.3):
             body.append(self.result_setter_call(s))
         s.body = body
-        self.scope, self.sub, self.pure, self.loopvars, self.funcs, self.procs = saved
+        (self.scope, self.sub, self.pure, self.loopvars, self.funcs, self.procs,
+         self.loops) = saved
         return s
 
     def result_target(self, s):
@@ -2176,6 +2341,8 @@ class Generator:
     def generate(self):
         r = self.r
         p = self.p
+        p.heading_files = r.choice(["", "", "(output)", "(input, output)"])
+        p.upper_include = self.chance(0.3)
         self.count_news = 0
         self.make_types()
         self.make_char_array()
