@@ -171,15 +171,17 @@ static Node *ParseAssignmentOrCall(SourcePos &position) {
   return CreateNode(kNodeAssign, 2, target, value);
 }
 
-// A bare exit, break or continue is the statement of that name; node
-// evaluation turns it back into a call when the program declares a
-// routine of that name.
+// A bare exit, break or continue, or exit(value), is the statement of that
+// name; node evaluation turns it back into a call when the program
+// declares a routine of that name.
 static void MarkControlStatement(Node *n) {
-  if (!n || n->kind != kNodeName || n->childCount != 0 || n->next)
+  if (!n || n->kind != kNodeName || n->childCount > 1 || n->next)
     return;
   Text name = NodeText(n);
   if (name == "exit")
     n->kind = kNodeExit;
+  else if (n->childCount != 0)
+    return;
   else if (name == "break")
     n->kind = kNodeBreak;
   else if (name == "continue")

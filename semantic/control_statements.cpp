@@ -1,5 +1,6 @@
 // exit, break and continue: statements only where the program declares
-// nothing of that name, and break and continue only inside a loop.
+// nothing of that name, and break and continue only inside a loop;
+// exit(value) in a function sets its result first.
 #include "semantic/semantic.h"
 
 static bool IsControlStatement(const Node *n) {
@@ -9,6 +10,24 @@ static bool IsControlStatement(const Node *n) {
 void ResolveControlStatement(Node *n) {
   if (IsControlStatement(n) && FindID(NodeText(n)))
     n->kind = kNodeName;
+}
+
+void ExitValueToResult(Node *n) {
+  if (n->kind != kNodeExit || n->childCount != 1 || !Child(n, 1) ||
+      Child(n, 1)->kind == kNodeAssign)
+    return;
+  Node *value = Child(n, 1);
+  const SubrRec *s = gCurrentScope ? gCurrentScope->subr : nullptr;
+  if (!s || !s->result) {
+    ReportAtNode(n, "exit with a value outside a function");
+    return;
+  }
+  Node *result = CreateNodeText(kNodeName, 0, nullptr, nullptr, nullptr, "result");
+  result->position = n->position;
+  Node *assign = CreateNode(kNodeAssign, 2, result, value);
+  assign->position = value->position;
+  SetChild(n, 1, assign);
+  EvaluateExpression(assign);
 }
 
 static bool IsLoop(const Node *n) {

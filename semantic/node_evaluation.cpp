@@ -68,6 +68,7 @@ using SweepWork = void (*)(Node *);
 static void Sweep(Node *list, SweepWork work) {
   Node *n = list;
   while (n) {
+    ResolveControlStatement(n); // exit(x) of a declared exit: x is an argument
     for (int i = 1; i <= ChildCount(n) && !IsBuiltinSizeof(n); i++)
       Sweep(Child(n, i), work);
     work(n);
@@ -76,6 +77,7 @@ static void Sweep(Node *list, SweepWork work) {
 }
 
 static void FirstSweepWork(Node *n) {
+  ExitValueToResult(n);
   RewriteBuiltins(n);
   nodecalc(n);
   FoldConstant(n);

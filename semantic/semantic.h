@@ -81,6 +81,9 @@ void EvaluateExpression(Node *n);
 // exit, break and continue: a visible declaration of that name makes the
 // statement a call of it again, as it was before these statements existed.
 void ResolveControlStatement(Node *n);
+// exit(value) in a function: its child becomes the evaluated assignment
+// result := value, made before the exit.
+void ExitValueToResult(Node *n);
 // Reports break and continue outside every loop of the statement list.
 void CheckLoopStatements(const Node *list, int loopDepth);
 // String assignment, "+" and comparisons become calls (second sweep).

@@ -12,10 +12,10 @@ lengths), one-character literals cast to integers (also as indices), nested
 procedures and functions with value, var and const parameters, recursion,
 forward declarations, overloads, case labels with ranges lo..hi, function
 results set through the function's name (also from a nested procedure),
-nil for pointer parameters, and every statement form (with exit, break and
-continue), sizeof, write field widths (x:w), (* *) comments and a program
-heading with files, and prints the values of its variables with writeln
-as it goes and at its end.
+nil for pointer parameters, and every statement form (with exit,
+exit(value), break and continue), sizeof, write field widths (x:w), (* *)
+comments and a program heading with files, and prints the values of its
+variables with writeln as it goes and at its end.
 
 The program is written in the part of the language that Free Pascal takes
 with the same meaning (objfpc mode, short strings).  With --fpc the
@@ -936,6 +936,21 @@ class Jump(Stmt):
         if self.word == "exit":
             raise ExitJump()
         raise LoopJump(self.word)
+
+
+class ExitValue(Stmt):
+    """exit(value) in a function: result := value, then exit."""
+
+    def __init__(self, result_var, value):
+        self.result_var = result_var
+        self.sub = [value]
+
+    def lines(self, ind):
+        return [ind + "exit(%s);" % self.sub[0].render()]
+
+    def run(self, m):
+        Assign(VarRef(self.result_var), self.sub[0]).run(m)
+        raise ExitJump()
 
 
 def run_body(stmts, m):
@@ -1949,6 +1964,11 @@ class Generator:
             word = "continue" if self.loops[-1] == "for" and self.chance(0.5) else "break"
             return If(self.bool_expr(1), [Jump(word)], None)
         if self.sub is not None and self.chance(0.03):
+            value = None
+            if self.sub.is_function and self.chance(0.5):
+                value = self.value_of(self.sub.result)
+            if value is not None:
+                return If(self.bool_expr(1), [ExitValue(self.sub.result_var, value)], None)
             return If(self.bool_expr(1), [Jump("exit")], None)
         if self.chance(0.02):
             return Comment(r.choice(["note", "(* nested *) note", "{ brace } note"]))

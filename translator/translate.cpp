@@ -79,7 +79,9 @@ static void TranslateLoopJump(bool isBreak) {
   EmitText(uasmop_jump, isBreak ? loop->breakLabel : loop->continueLabel, 0);
 }
 
-static void TranslateExit() {
+// exit(value) carries the assignment to result as its child.
+static void TranslateExit(Node *n) {
+  TranslateStatements(Child(n, 1));
   if (gExitLabel.empty())
     gExitLabel = NewLabel() + "exit";
   EmitText(uasmop_jump, gExitLabel, 0);
@@ -293,7 +295,7 @@ void TranslateStatements(Node *list) {
     case kNodeForTo: case kNodeForDownto: TranslateFor(n); break;
     case kNodeAsm: EmitText(uasmop_asmline, NodeText(n), 0); break;
     case kNodeCase: TranslateCase(n); break;
-    case kNodeExit: TranslateExit(); break;
+    case kNodeExit: TranslateExit(n); break;
     case kNodeBreak: TranslateLoopJump(true); break;
     case kNodeContinue: TranslateLoopJump(false); break;
     default: TranslateExpr(n); break;

@@ -1,7 +1,8 @@
 program ext_exit_break_continue;
 {$i system.inc}
-{ exit leaves the subroutine (a function returns what result holds);
-  break and continue act on the innermost for, while or repeat loop. }
+{ exit leaves the subroutine (a function returns what result holds, or
+  the value of exit(value)); break and continue act on the innermost for,
+  while or repeat loop. }
 type
   tcells = array [1..8] of byte;
 var
@@ -61,6 +62,26 @@ begin
   end;
 end;
 
+function classify(v: smallint): string;
+begin
+  if v < 0 then exit('negative');
+  if v = 0 then exit('zero' + '!');
+  result := 'positive';
+end;
+
+function half(v: longint): longint;
+begin
+  if v mod 2 = 0 then
+    exit(v div 2);
+  exit(-1);
+  result := 7;
+end;
+
+function isdigit(c: char): boolean;
+begin
+  exit((c >= '0') and (c <= '9'));
+end;
+
 function countdown(from: byte): word;
 begin
   result := 0;
@@ -80,6 +101,8 @@ begin
   report(false);
   writeln(search(36), ' ', search(19), ' ', search(999));
   writeln(countdown(10), ' ', countdown(2));
+  writeln(classify(-5), ' ', classify(0), ' ', classify(9));
+  writeln(half(10), ' ', half(7), ' ', half(-400000), ' ', isdigit('7'), ' ', isdigit('x'));
 
   { for: continue skips the rest of the pass, break leaves the loop and
     keeps the control variable }

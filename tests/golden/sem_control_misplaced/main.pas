@@ -8,4 +8,5 @@ begin
   while b < 3 do begin b := b + 1; break; end;
   repeat if b = 3 then continue; until b = b;
   write(b:'x');
+  exit(b);
 end.

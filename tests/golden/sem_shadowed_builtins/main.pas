@@ -6,6 +6,10 @@ procedure exit;
 begin
   calls := calls + 1;
 end;
+procedure exit(n: byte);
+begin
+  calls := calls + n;
+end;
 function sizeof(b: byte): byte;
 begin
   result := b;
@@ -19,6 +23,7 @@ begin
 end;
 begin
   exit;
+  exit(2);
   break := sizeof(3);
   break;
   p;
