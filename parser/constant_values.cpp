@@ -1,8 +1,9 @@
 // Constant values where the parser needs a number: array and subrange
 // bounds, string lengths, constant declarations and the elements of array
 // constants.  Such a value is an integer literal, a one-character literal
-// (its character code) or the name of a constant declared earlier, after
-// an optional "-".  Names are resolved as they stand at the declaration.
+// (its character code), the name of a constant declared earlier or
+// sizeof(name), after an optional "-".  Names are resolved as they stand at
+// the declaration.
 #include <cctype>
 
 #include "parser/parser.h"
@@ -42,8 +43,14 @@ static bool IsCharConstant(const ID *c) {
   return IsStringConstant(c) && ConstantValueText(c).size() == 1;
 }
 
+// sizeof(name) where the program declares no sizeof of its own.
+static bool IsBuiltinSizeof(const Text &token) {
+  return token == "sizeof" && !FindIDFrom(gTypeScope, token);
+}
+
 bool StartsOrdinalConstant(const Text &token) {
-  if (token == "-" || StartsNumber(token) || IsStringLiteralToken(token))
+  if (token == "-" || StartsNumber(token) || IsStringLiteralToken(token) ||
+      IsBuiltinSizeof(token))
     return true;
   const ID *c = FindIDFrom(gTypeScope, token);
   return c && c->kind == kIdConst;
@@ -56,11 +63,30 @@ static bool IsNameOrLiteral(const Text &t) {
          !IsReservedWord(t);
 }
 
+// "sizeof" "(" name ")": the size of a type, variable or typed constant
+// declared earlier.
+static int64_t ReadSizeof() {
+  NextToken();
+  Expect("(");
+  const SourcePos at = CurrentPos();
+  const ID *named = FindIDFrom(gTypeScope, CurrentToken);
+  int64_t size = 0;
+  if (named && named->kind != kIdSubr && named->type)
+    size = named->type->size;
+  else
+    ErrorAt(at, "sizeof of \"" + CurrentToken + "\": no type or variable of that name");
+  NextToken();
+  Expect(")");
+  return size;
+}
+
 static int64_t ReadUnsignedOrdinal(bool &isChar) {
   const Text token = CurrentToken;
   const SourcePos at = CurrentPos();
   if (StartsNumber(token))
     return DecimalValue(ReadNumberText());
+  if (IsBuiltinSizeof(token))
+    return ReadSizeof();
   Text chars;
   if (IsStringLiteralToken(token)) {
     chars = DecodeStringLiteral(token);

@@ -2368,6 +2368,9 @@ class Generator:
         self.make_char_array()
         self.name_bounds()
         self.make_string_consts()
+        if self.chance(0.3):   # the size of a built-in type (the const section
+            t = r.choice(INTS + [BOOL, CHAR])   # comes before the types)
+            p.consts.append((self.name("k"), "sizeof(%s)" % t.name, str(size_of(t))))
         for _ in range(r.randint(0, 3)):
             v = r.choice([3, 10, 100, 255, 1000, 40000, 70000])
             text = ("$%x" % v) if self.chance(0.3) else str(v)

@@ -11,6 +11,8 @@ type
   end;
   trow = array [0..9] of word;
   tname = string[15];
+const
+  rowbytes = sizeof(trow);
 var
   p: tpoint;
   row: trow;
@@ -18,6 +20,8 @@ var
   b: byte;
   l: longint;
   total: word;
+  copy: array [1..sizeof(tname)] of char;
+  words: array [0..sizeof(word)] of word;
 begin
   (* a comment { with a brace } inside *)
   {$IFDEF SHOW}
@@ -32,7 +36,7 @@ begin
   writeln(sizeof(row), ' ', sizeof(row[3]), ' ', sizeof(tname), ' ', sizeof(name));
   writeln(sizeof(b), ' ', sizeof(l));
   total := sizeof(row) div sizeof(row[0]) (* elements *) + 1;
-  writeln(total);
+  writeln(total, ' ', rowbytes, ' ', sizeof(copy), ' ', sizeof(words));
   for b := 0 to sizeof(p) - 1 do
     write(b);
   writeln;

@@ -1,6 +1,7 @@
 program misplaced;
 procedure __write_width(v: byte; w: longint); begin end;
 var b: byte;
+const size = sizeof(nothing);
 begin
   break;
   if b = 1 then continue;
