@@ -35,8 +35,8 @@ static bool IsLoop(const Node *n) {
          n->kind == kNodeForDownto;
 }
 
-// The statements nested in n (loop bodies, branches); conditions and
-// other expressions hold none.
+// Walks the list and the statements nested in it (loop bodies, branches
+// of if and case); conditions and other expressions hold no statements.
 void CheckLoopStatements(const Node *list, int loopDepth) {
   for (const Node *n = list; n; n = n->next) {
     if ((n->kind == kNodeBreak || n->kind == kNodeContinue) && loopDepth == 0)
