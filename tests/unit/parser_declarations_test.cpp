@@ -24,6 +24,34 @@ TEST_F(DeclarationsTest, ProgramNameKeepsMainLabel) {
   EXPECT_EQ(Output(), "");
 }
 
+// The files of a program heading are read and dropped; a unit has none,
+// and the list must be closed.
+TEST_F(DeclarationsTest, ProgramHeadingWithFiles) {
+  ASSERT_EQ(Parse("program demo(input, output);\nbegin end."), 0);
+  EXPECT_EQ(NameText(Main()), "demo");
+  EXPECT_EQ(Output(), "");
+  EXPECT_EQ(Parse("program demo(output;\nbegin end."), 1);
+  EXPECT_EQ(Parse("unit u(output);\nbegin end."), 1);
+}
+
+// sizeof(name) where a constant is read: types, variables and typed
+// constants declared before it.
+TEST_F(DeclarationsTest, SizeofAsConstant) {
+  ASSERT_EQ(Parse("type r = record a: word; b: byte; end;\n"
+                  "const n = sizeof(r); m = -sizeof(longint);\n"
+                  "var v: array [1..sizeof(r)] of char; w: string[sizeof(word)];\n"
+                  "const k = sizeof(v);\nbegin end."),
+            0)
+      << Output();
+  EXPECT_EQ(ConstantValueText(FindIDFrom(Main(), "n")), "3");
+  EXPECT_EQ(ConstantValueText(FindIDFrom(Main(), "m")), "-4");
+  EXPECT_EQ(ConstantValueText(FindIDFrom(Main(), "k")), "3");
+  EXPECT_EQ(FindIDFrom(Main(), "w")->type->size, 3u);
+  EXPECT_EQ(Parse("const n = sizeof(nothing);\nbegin end."), 0);
+  EXPECT_NE(Output().find("sizeof of \"nothing\": no type or variable of that name"),
+            std::string::npos);
+}
+
 TEST_F(DeclarationsTest, ParsingStopsAtTheFinalDot) {
   EXPECT_EQ(Parse("begin end. anything after"), 0);
   EXPECT_EQ(CurrentToken, "anything");

@@ -36,6 +36,24 @@ TEST_F(StatementsTest, IfWhileRepeat) {
   EXPECT_EQ(ListOf("repeat until c"), "repeat(c,nil)");
 }
 
+// Only a bare exit, break or continue (or exit with one value) is marked;
+// node evaluation decides whether a declaration of the name wins.
+TEST_F(StatementsTest, ExitBreakContinue) {
+  EXPECT_EQ(ListOf("begin exit; break; continue; exit(x + 1); exit(); end"),
+            "exit;break;continue;exit(add(x,1));exit");
+  EXPECT_EQ(ListOf("begin break(1); exit(1, 2); y := exit; exit.a; end"),
+            "break(1);exit(1,2);assign(y,exit);field:a(exit)");
+}
+
+// value:width only in the arguments of write and writeln.
+TEST_F(StatementsTest, FieldWidthsInWriteArguments) {
+  EXPECT_EQ(ListOf("writeln(a:5, 'b', c + 1:w - 2)"),
+            "writeln(width(a,5),'b',width(add(c,1),sub(w,2)))");
+  EXPECT_EQ(ListOf("write(x:3)"), "write(width(x,3))");
+  Tokens("f(x:3)");
+  EXPECT_EQ(Run([] { ParseStatement(); }), 1);
+}
+
 TEST_F(StatementsTest, ForLoops) {
   EXPECT_EQ(ListOf("for i := 10 downto 1 do p"), "fordown:i(10,1,p)");
   EXPECT_EQ(ListOf("for i := a to b + 1 do begin p; q; end"), "for:i(a,add(b,1),[p;q])");

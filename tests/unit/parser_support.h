@@ -78,7 +78,8 @@ inline std::string Shape(const Node *n) {
       {kNodeXor, "xor"},    {kNodeShl, "shl"},       {kNodeShr, "shr"},
       {kNodeLess, "lt"},    {kNodeLessEqual, "le"},  {kNodeGreater, "gt"},
       {kNodeGreaterEqual, "ge"}, {kNodeEqual, "eq"}, {kNodeNotEqual, "ne"},
-      {kNodeAsm, "asm"},    {0, "op0"},
+      {kNodeAsm, "asm"},    {kNodeExit, "exit"},     {kNodeBreak, "break"},
+      {kNodeContinue, "continue"}, {kNodeFieldWidth, "width"}, {0, "op0"},
   };
   std::string s;
   for (const auto &k : kNames)
