@@ -14,8 +14,22 @@ void WriteMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, Z80EX_BYTE value, void *user)
   static_cast<Machine *>(user)->memory[addr] = value;
 }
 
-// Nothing is wired to the input side: a read sees a floating bus.
-Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD, void *) { return 0xff; }
+// The console port reads standard input, one byte per IN.  At the end of
+// the input a last line that has no line end gets one, and from then on
+// every read gives 26 (Ctrl-Z).  Other ports see a floating bus.
+Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD port, void *user) {
+  Machine *machine = static_cast<Machine *>(user);
+  if ((port & 0xff) != kConsolePort) return 0xff;
+  int c = machine->inputEnded ? EOF : std::fgetc(machine->input);
+  if (c == EOF) {
+    machine->inputEnded = true;
+    bool lineOpen = machine->lastInput != -1 && machine->lastInput != '\n';
+    machine->lastInput = '\n';
+    return lineOpen ? '\n' : 26;
+  }
+  machine->lastInput = c;
+  return static_cast<Z80EX_BYTE>(c);
+}
 
 // Every port but the status port is the console, so the program may use
 // any OUT form.

@@ -14,6 +14,9 @@ struct _z80_cpu_context;
 // there before it parks.  Nothing written there reaches the console.
 constexpr uint8_t kStatusPort = 0xff;
 
+// The console: IN from this port reads standard input (Machine::input).
+constexpr uint8_t kConsolePort = 1;
+
 // Why a run ended.
 enum class StopReason { JumpToSelf, Halt, TStateLimit };
 
@@ -31,6 +34,11 @@ struct RoutineTiming {
 struct Machine {
   uint8_t memory[65536] = {};
   std::FILE *console = stdout;
+  std::FILE *input = stdin;
+  // The last byte read from the input (-1 before the first), and whether
+  // the input has ended.
+  int lastInput = -1;
+  bool inputEnded = false;
   _z80_cpu_context *cpu = nullptr;
   uint64_t tstates = 0;
   // The last byte written to the status port (0 when none was).
