@@ -21,7 +21,8 @@
 ;   those met when the library's tests (which try the edge values) and its
 ;   timing runs on random operands go through it (tests/z80lib);
 ;   docs/runtime.md has the averages.
-; - Console: every character leaves through the one OUT in __putchar (port 1).
+; - Console: every character leaves through the one OUT in __putchar (port 1)
+;   and comes in through the one IN in __getchar (the same port).
 ; - Names here all start with two underscores.  Inner labels avoid a trailing
 ;   "_<digits>", the shape of the compiler's own labels.
 
@@ -37,6 +38,11 @@ __false:
    defb 0
 __true:
    defb 1
+
+; randseed of rtl/system.inc (random, randomize), at 08008h right after
+; them: the state of the random generator, 32 bits, 0 at the start.
+__randseed:
+   defb 0,0,0,0
 
 ; ======================================================================
 ; Working registers
@@ -1354,6 +1360,17 @@ __div_c8:
 __putchar:
    out (1),a
    ld (__lastchar),a
+   ret
+
+; __getchar: read the next character from the console: the library's only
+; console IN instruction (port 1).  z80run gives standard input there, a
+; line end for a last line that has none, then 26 for ever.
+; enter : -
+; exit  : a = character
+; uses  : af
+; cost  : 21 T-states, 3 bytes
+__getchar:
+   in a,(1)
    ret
 
 ; __lastchar: the last character written (LF before the first), so that a
