@@ -32,20 +32,22 @@ static Node *NewWidthCall(Node *fieldWidth) {
 
 // write(a, b) is the statements __write(a); __write(b), writeln adds
 // __write_crlf; an argument with a field width, a : w, becomes
-// __write_width(a, w).  They follow the emptied node, which is left as an
-// asm line without text, and the sweep reaches them next as ordinary
+// __write_width(a, w).  read and readln likewise call __read per argument
+// and __read_ln.  They follow the emptied node, which is left as an asm
+// line without text, and the sweep reaches them next as ordinary
 // statements.
-static void RewriteWrite(Node *n, bool newLine) {
+static void RewriteTransfer(Node *n, const char *each, const char *lineEnd) {
+  bool writing = Text(each) == "__write";
   Node *calls = nullptr;
   for (int i = 1; i <= n->childCount && i <= kMaxChildren; i++) {
     Node *arg = Child(n, i);
-    if (arg && arg->kind == kNodeFieldWidth)
+    if (writing && arg && arg->kind == kNodeFieldWidth)
       AppendNode(calls, NewWidthCall(arg));
     else
-      AppendNode(calls, NewCall("__write", arg));
+      AppendNode(calls, NewCall(each, arg));
   }
-  if (newLine)
-    AppendNode(calls, NewCall("__write_crlf", nullptr));
+  if (lineEnd)
+    AppendNode(calls, NewCall(lineEnd, nullptr));
   if (calls) {
     Node *last = calls;
     while (last->next)
@@ -103,13 +105,17 @@ static void RewriteSizeof(Node *n) {
 }
 
 // Only a name or a call can be a built-in routine: a string constant 'new'
-// has the same text and stays what it is.
+// has the same text and stays what it is.  read and readln are console
+// input unless the program declares routines of that name, which then stay
+// ordinary calls.
 void RewriteBuiltins(Node *n) {
   if (n->kind != kNodeName && n->kind != kNodeCall)
     return;
   Text name = NodeText(n);
   if (name == "write" || name == "writeln")
-    RewriteWrite(n, name == "writeln");
+    RewriteTransfer(n, "__write", name == "writeln" ? "__write_crlf" : nullptr);
+  else if ((name == "read" || name == "readln") && !FindID(name))
+    RewriteTransfer(n, "__read", name == "readln" ? "__read_ln" : nullptr);
   else if (name == "new")
     RewriteNew(n);
   else if (IsBuiltinSizeof(n))
