@@ -249,7 +249,18 @@ void ParseVarSection(ID *scope) {
 
 // ---- Subroutines -----------------------------------------------------------------
 
-// params = "(" { ["var" | "const"] names ":" typename [";"] } ")"
+// A var or const parameter without a type takes a variable of any type;
+// the subroutine reaches it only by its address (in an asm block).
+static TypeDescr *ParameterType(int32_t mode) {
+  if (mode != kModeValue && (CurrentToken == ";" || CurrentToken == ")"))
+    return CreateTypeDescr(kClassUntyped, 0, 0, 0, nullptr);
+  Expect(":");
+  TypeDescr *type = FindType(CurrentToken);
+  NextToken();
+  return type;
+}
+
+// params = "(" { ["var" | "const"] names [":" typename] [";"] } ")"
 static void ParseParameters(ID *id) {
   SubrRec *s = id->subr;
   NextToken();
@@ -260,9 +271,7 @@ static void ParseParameters(ID *id) {
       NextToken();
     }
     IdentList names = ParseIdentList();
-    Expect(":");
-    TypeDescr *type = FindType(CurrentToken);
-    NextToken();
+    TypeDescr *type = ParameterType(mode);
     for (int i = 0; i < names.count; i++) {
       if (s->paramCount == kMaxParams)
         RunTimeStop(kStopLimit, "more than 10 parameters in one subroutine");

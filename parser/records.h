@@ -32,6 +32,7 @@ constexpr int32_t kClassArray = 6;
 constexpr int32_t kClassString = 7;
 constexpr int32_t kClassRecord = 8;
 constexpr int32_t kClassFile = 10;
+constexpr int32_t kClassUntyped = 11; // an untyped var or const parameter: any variable
 
 // Var record flags (bit n = element n of the storage-class set).
 constexpr uint16_t kVarResult = 0x0002;

@@ -38,6 +38,7 @@ int TypeScore(const TypeDescr *x, const TypeDescr *y) {
   if (a == kClassInteger && b == kClassInteger) score = IntegerScore(x, y);
   if (a == kClassFile && b == kClassFile) score = 50;
   if (a == kClassPointer && b == kClassPointer) score = 50;
+  if (b == kClassUntyped) score = 50;
   return score;
 }
 
@@ -120,7 +121,7 @@ Node *CastTo(Node *n, TypeDescr *t) {
     return n;
   bool sameShape = n->typeClass == t->typeClass && int64_t(n->size) == int64_t(t->size);
   bool bothStrings = n->typeClass == kClassString && t->typeClass == kClassString;
-  if (sameShape || bothStrings)
+  if (sameShape || bothStrings || t->typeClass == kClassUntyped)
     return n;
   return MadeCast(n, t);
 }
