@@ -24,6 +24,9 @@ error's number as its status: its expected output is what it wrote up to
 then and the line the Z80 run-time library writes, "Runtime error N:
 what", on a line of its own; the number also goes into CASE.status.
 
+CASE.stdin, when there is one, is the program's standard input, and a
+program that calls halt(N) may end with status N.
+
 The end-to-end tests themselves never need fpc: only this script does.
 """
 import os
@@ -36,6 +39,7 @@ BY_HAND = "{ expected output worked out by hand }"
 
 # The run-time errors of the Z80 programs, by number, as they write them.
 RUNTIME_ERRORS = {
+    106: "invalid numeric format",
     200: "division by zero",
     202: "stack overflow",
     203: "heap overflow",
@@ -52,11 +56,13 @@ def expected_output(case):
                                cwd=work, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         if build.returncode != 0:
             raise RuntimeError("fpc failed on %s:\n%s" % (case, build.stdout.decode(errors="replace")))
-        run = subprocess.run([os.path.join(work, "prog")], cwd=work, stdin=subprocess.DEVNULL,
+        stdin_file = case[:-4] + ".stdin"
+        stdin = open(stdin_file, "rb").read() if os.path.exists(stdin_file) else b""
+        run = subprocess.run([os.path.join(work, "prog")], cwd=work, input=stdin,
                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
         out = run.stdout.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
-        if run.returncode == 0:
-            return out, 0
+        if run.returncode == 0 or "halt(" in open(case).read():
+            return out, run.returncode
         if run.returncode not in RUNTIME_ERRORS:
             raise RuntimeError("%s ended with status %d" % (case, run.returncode))
         if out and not out.endswith(b"\n"):

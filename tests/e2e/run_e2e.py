@@ -10,7 +10,8 @@ the include search):
   1. tarnwick CASE.pas must end with status 0, write CASE.asm, and report no
      problem on its console (no "Error", no "error", no "TODO");
   2. tools/asm_run.sh assembles it with GNU as for Z80 and runs it in z80run
-     under a T-state limit; the run must end with status 0, or with the
+     under a T-state limit, with CASE.stdin as its console input when there
+     is one (else none); the run must end with status 0, or with the
      status in CASE.status when there is one (a program that stops with
      run-time error N ends with status N);
   3. what the program writes must equal the expected output byte for byte.
@@ -85,10 +86,18 @@ def expected_status(case):
     return 0
 
 
-def run_program(z80run, asm, want_status):
+def console_input(case):
+    stdin_file = case[:-4] + ".stdin"
+    if os.path.exists(stdin_file):
+        with open(stdin_file, "rb") as f:
+            return f.read()
+    return b""
+
+
+def run_program(z80run, asm, want_status, stdin):
     env = dict(os.environ, Z80RUN=z80run)
     run = subprocess.run(["sh", ASM_RUN, "--limit", TSTATE_LIMIT, asm], env=env,
-                         stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                         input=stdin, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE, timeout=300)
     if run.returncode != want_status:
         raise CaseFailure("assembling or running ended with status %d instead of %d:\n%s\n"
@@ -112,15 +121,16 @@ def show_difference(want, got):
 def check_case(tarnwick, z80run, case):
     want = expected_output(case)
     want_status = expected_status(case)
+    stdin = console_input(case)
     keep = os.environ.get("E2E_KEEP")
     if keep:
         work = os.path.join(keep, os.path.basename(case)[:-4])
         shutil.rmtree(work, ignore_errors=True)
         os.makedirs(work)
-        got = run_program(z80run, compile_case(tarnwick, case, work), want_status)
+        got = run_program(z80run, compile_case(tarnwick, case, work), want_status, stdin)
     else:
         with tempfile.TemporaryDirectory(prefix="e2e_") as work:
-            got = run_program(z80run, compile_case(tarnwick, case, work), want_status)
+            got = run_program(z80run, compile_case(tarnwick, case, work), want_status, stdin)
     if got != want:
         raise CaseFailure(show_difference(want, got))
 
