@@ -53,6 +53,25 @@ run halt '   org 08000h
    out (1),a'
 check halt 0 D '' "$status" "$out" "$err"
 
+# IN from port 1 reads standard input: an unended last line gets a line
+# end, then every read gives 26; other ports read 0FFh
+read_program='   org 08000h
+   ld b,5
+loop:
+   in a,(1)
+   out (1),a
+   djnz loop
+   in a,(2)
+   out (1),a
+   jp $'
+printf '%s\n' "$read_program" > "$work/read.asm"
+out=$(printf 'ab' | Z80RUN=$runner "$root/tools/asm_run.sh" "$work/read.asm" | od -An -tu1 | tr -s ' ')
+check input_unended 0 ' 97 98 10 26 26 255' '' 0 "$out" ''
+out=$(printf 'a\n' | Z80RUN=$runner "$root/tools/asm_run.sh" "$work/read.asm" | od -An -tu1 | tr -s ' ')
+check input_ended 0 ' 97 10 26 26 26 255' '' 0 "$out" ''
+out=$(Z80RUN=$runner "$root/tools/asm_run.sh" "$work/read.asm" < /dev/null | od -An -tu1 | tr -s ' ')
+check input_empty 0 ' 26 26 26 26 26 255' '' 0 "$out" ''
+
 # the last byte written to port 0FFh is the status, and is not shown
 run status_port '   org 08000h
    ld a,70
