@@ -6,7 +6,8 @@
 // The image is loaded at ADDR of --load (default 0, which is where
 // `objcopy -O binary` output of an `org 08000h` program begins) and run from
 // the --start address (default 08000h).  Every byte written by OUT goes to
-// standard output unchanged, except on the status port 0FFh.  The run ends
+// standard output unchanged, except on the status port 0FFh; IN from the
+// console port 1 reads standard input (machine.cpp says how it ends).  The run ends
 // at `jp $`, `jr $` or HALT with the last byte written to the status port
 // as its status (0 when none was: a run-time error of the program gives its
 // number); past the --limit it ends with status 3; a bad command line or an
