@@ -209,6 +209,19 @@ TEST_F(SemanticTest, ValueForVarParameterIsReported) {
   EXPECT_NE(Get(Statement(1)->id), nullptr);
 }
 
+TEST_F(SemanticTest, UntypedParameterTakesAnyVariableUncast) {
+  ASSERT_EQ(Compile("type r = record a, b: word; end;\n"
+                    "var v: byte; x: r; s: string[5];\n"
+                    "procedure f(var a; const b); begin end;\n"
+                    "begin f(x, v); f(s, x); f(v, 5); f(5, v); end.\n"),
+            0);
+  EXPECT_EQ(Shape(Statement(1)), "(11 f (18 x) (18 v))");
+  EXPECT_EQ(Shape(Statement(2)), "(11 f (18 s) (18 x))");
+  EXPECT_EQ(Shape(Statement(3)), "(11 f (18 v) (19 5))");
+  EXPECT_NE(Get(Statement(4)->id), nullptr);
+  EXPECT_NE(Output().find("error in expression (var_arg)"), std::string::npos);
+}
+
 TEST_F(SemanticTest, ConstParameterCastsButKeepsIsValue) {
   ASSERT_EQ(Compile("var v: byte;\n"
                     "procedure f(const a: word); begin end;\n"

@@ -60,6 +60,26 @@ TEST_F(RewriteTest, WritelnBecomesOneCallPerArgument) {
   EXPECT_EQ(Program("write(l);"), "(7) (11 __write (18 l))");
 }
 
+TEST_F(RewriteTest, ReadAndReadlnBecomeOneCallPerVariable) {
+  ASSERT_EQ(Compile(std::string(kRuntime) +
+                    "procedure __read(var v: byte); begin end;\n"
+                    "procedure __read(var v: string); begin end;\n"
+                    "procedure __read_ln; begin end;\n"
+                    "begin readln(x, s); read(x); readln; end.\n"),
+            0);
+  EXPECT_EQ(ListShape(Body()), "(7) (11 __read (18 x)) (11 __read (18 s)) (11 __read_ln) "
+                               "(7) (11 __read (18 x)) (7) (11 __read_ln)");
+  EXPECT_NE(Get(Statement(2)->id), Get(Statement(3)->id)); // by the variable's type
+}
+
+TEST_F(RewriteTest, ProgramsOwnReadStaysItsOwn) {
+  ASSERT_EQ(Compile(std::string(kRuntime) + "procedure read(var v: byte); begin end;\n"
+                                            "begin read(x); end.\n"),
+            0);
+  EXPECT_EQ(ListShape(Body()), "(11 read (18 x))");
+  EXPECT_EQ(Get(Statement(1)->id), Named("read"));
+}
+
 TEST_F(RewriteTest, WriteArgumentsAreEvaluatedAgain) {
   // The call inside has cast its argument already; evaluating that cast
   // again must neither look up a type nor report one.
