@@ -29,4 +29,7 @@ begin
   readln(age);
   writeln('Hello ', name, ', next year you are ', age + 1, '.');
   writeln('at the end: ', eof);
+  x := 5;
+  read(x);
+  writeln('a number past the end: ', x);
 end.
