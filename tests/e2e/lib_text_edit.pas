@@ -70,4 +70,12 @@ begin
   delete(line, 0, 1);
   delete(line, 2, 1);
   writeln(line, concat('<', line, '>', line, '!'));
+  line := 'one=1; two=22; three=333';
+  slash := pos('=', line);
+  while slash > 0 do
+  begin
+    write(copy(line, slash + 1, pos(';', line + ';', slash) - slash - 1), ' ');
+    slash := pos('=', line, slash + 1);
+  end;
+  writeln(copy(line, pos('three', line)));
 end.
