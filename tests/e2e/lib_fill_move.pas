@@ -2,10 +2,6 @@ program lib_fill_move;
 {$i system.inc}
 { A text screen of 8 rows of 16 characters: cleared with fillchar,
   scrolled with move, a record copied and zeroed byte by byte. }
-const
-  screen_bytes = 128;
-  point_bytes = 5;
-  counts_bytes = 40;
 type
   point = packed record
     x, y: smallint;
@@ -36,7 +32,7 @@ begin
 end;
 
 begin
-  fillchar(screen, screen_bytes, '.');
+  fillchar(screen, sizeof(screen), '.');
   for row := 1 to 8 do
     screen[row, row * 2] := chr(ord('A') + row - 1);
   show;
@@ -48,11 +44,11 @@ begin
   p.x := 300;
   p.y := -2;
   p.tag := 'p';
-  move(p, q, point_bytes);
+  move(p, q, sizeof(point));
   writeln(q.x, ' ', q.y, ' ', q.tag);
-  fillchar(q, point_bytes, 0);
+  fillchar(q, sizeof(q), 0);
   writeln(q.x, ' ', q.y, ' ', ord(q.tag));
-  fillchar(counts, counts_bytes, 255);
+  fillchar(counts, sizeof(counts), 255);
   writeln(counts[0], ' ', counts[9]);
   fillchar(counts[1], 4, 0);
   counts[2] := 77;
