@@ -151,11 +151,21 @@ TypeDescr *FindType(const Text &name) {
 
 // ---- Type expressions -------------------------------------------------------------
 
+// A lower bound written with a minus sign is refused on purpose: the "-"
+// stands for the bound and ".." must follow it, so -5..5 stops at the 5.
+// A constant with a negative value (const lo = -5) may serve instead.
+static int64_t ReadLowerBound(bool *isChar = nullptr) {
+  if (CurrentToken != "-")
+    return ReadOrdinalConstant(isChar);
+  NextToken();
+  return 0;
+}
+
 // low .. high: a subrange of char when both bounds are characters, else of
 // the integers, as wide as both bounds need.
 static TypeDescr *ParseSubrange() {
   bool lowIsChar = false, highIsChar = false;
-  int64_t low = ReadOrdinalConstant(&lowIsChar);
+  int64_t low = ReadLowerBound(&lowIsChar);
   Expect("..");
   int64_t high = ReadOrdinalConstant(&highIsChar);
   if (lowIsChar && highIsChar)
@@ -302,7 +312,7 @@ static TypeDescr *ParseIndexRange() {
     }
     NextToken();
   } else {
-    low = ReadOrdinalConstant();
+    low = ReadLowerBound();
     Expect("..");
     high = ReadOrdinalConstant();
   }
