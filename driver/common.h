@@ -105,9 +105,28 @@ constexpr int kStopLimit = 201;
 
 // ---- Command line ------------------------------------------------------------
 
-// The first command-line argument, unchanged; read again by the include
-// search and the output-file naming.
+// The main source argument (the first argument that is not an option),
+// unchanged; read again by the include search and the output-file naming.
 extern std::string gFirstArgument;
+
+// What the options asked for; reset with the rest of the driver state.
+struct CompilerOptions {
+  bool optimize; // -O
+  bool showHelp; // -h, --help
+};
+extern CompilerOptions gOptions;
+void ResetCompilerOptions();
+
+// The arguments read (command_line.cpp): the options are applied to
+// gOptions at once; problem names the first wrong option ("" when none).
+struct CommandLine {
+  bool hasMainFile = false;
+  std::string mainFile;
+  Text problem;
+};
+CommandLine ReadCommandLine(int argc, const char *const *argv);
+// "Usage: tarnwick [options] <main source file>" and one line per option.
+void WriteUsage();
 
 // The whole run, as the program entry does it; returns the exit status.
 int RunCompiler(int argc, const char *const *argv);

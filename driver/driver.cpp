@@ -18,6 +18,7 @@ static void WriteBanner(const char *what) {
 // Clears what every phase keeps between runs, so one process can compile
 // many inputs (tests, fuzzing).  Records themselves go with ArenaReset.
 void ResetCompilerState() {
+  ResetCompilerOptions();
   ResetErrorCount();
   ResetLexer();
   ResetParser();
@@ -70,16 +71,27 @@ static void WriteIdList() {
   Con() << "end.\n";
 }
 
+// A wrong option is named with the usage text and nothing is compiled.
+constexpr int kStatusBadOption = 2;
+
 int RunCompiler(int argc, const char *const *argv) {
   ResetCompilerState();
-  gFirstArgument = argc > 1 ? argv[1] : "";
+  CommandLine line = ReadCommandLine(argc, argv);
+  if (!line.problem.empty() || gOptions.showHelp) {
+    if (!line.problem.empty())
+      Con() << line.problem << '\n';
+    WriteUsage();
+    Con().flush();
+    return line.problem.empty() ? 0 : kStatusBadOption;
+  }
+  gFirstArgument = line.mainFile;
   int status = 0;
   Text outputName;
   try {
     Con() << '\n';
     WriteBanner("begin");
-    if (argc < 2) {
-      Con() << "Usage: tarnwick <main source file>\n";
+    if (!line.hasMainFile) {
+      WriteUsage();
       StopCompiler(kStopFileNotFound);
     }
     outputName = CheckedOutputName(CutText(gFirstArgument));

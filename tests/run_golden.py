@@ -43,7 +43,8 @@ def main():
                 shutil.copy(src, work)
         run = subprocess.run([tarnwick] + args, cwd=work, input=stdin,
                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
-        asm_name = output_name(args[0]) if args else None
+        source = source_argument(args)
+        asm_name = output_name(source) if source is not None else None
         asm = read(os.path.join(work, asm_name)) if asm_name else None
 
     if os.environ.get("UPDATE_GOLDEN") == "1":
@@ -68,11 +69,23 @@ def main():
     want_asm = read(os.path.join(case, "expected.asm"))
     if want_asm is not None and asm != want_asm:
         failures.append(diff(asm_name, want_asm, asm or b""))
-    if run.returncode != 0 and asm is not None and asm_name != args[0]:
+    if run.returncode != 0 and asm is not None and asm_name != source:
         failures.append("a failed run left %s behind" % asm_name)
     for f in failures:
         print(f)
     return 1 if failures else 0
+
+
+def source_argument(args):
+    """The compiler's rule: the first argument that is not an option (an
+    option begins with "-"; "--" ends the options)."""
+    options_ended = False
+    for arg in args:
+        if not options_ended and arg == "--":
+            options_ended = True
+        elif options_ended or not arg.startswith("-"):
+            return arg
+    return None
 
 
 def output_name(source):
