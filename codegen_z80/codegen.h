@@ -87,10 +87,9 @@ void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic);
 
 // ---- Value places (value_places.cpp) --------------------------------------------
 
-// Whether the value an op left in a or hl is signed, judged by the op that
-// produced it (looking through type casts, which only widen by the
-// signedness of their operand).
-bool CG_ValueIsSigned(const UasmOp *producer);
+// Whether the value an op left in a or hl widens with sign bytes (the op's
+// extension, decided by the translator) rather than zeros.
+bool CG_WidensSigned(const UasmOp *producer);
 // Whether an op's operand is a signed value (signed variable type, or a
 // negative constant).
 bool CG_OperandIsSigned(const UasmOp *op);
@@ -99,9 +98,9 @@ int32_t CG_PrevPlace(const UasmOp *op);
 
 void CG_AccToRegA(CG_State &st, const UasmOp *op);
 void CG_OperandToRegB(CG_State &st, const UasmOp *op);
-// a into hl (place 3 to place 12), widened by the value's signedness.
+// a into hl (place 3 to place 12), widened with sign bytes or zeros.
 void CG_WidenAToHL(CG_State &st, bool isSigned);
-// a into de, widened by the value's signedness.
+// a into de, widened with sign bytes or zeros.
 void CG_WidenAToDE(CG_State &st, bool isSigned);
 // a := 0 or 255 after bit 7 of a (the byte that sign-extends a).
 void CG_SignByte(CG_State &st);

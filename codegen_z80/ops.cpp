@@ -122,7 +122,7 @@ static void PushArgument(CG_State &st, const UasmOp *op) {
     PushAddressWithCapacity(st, op);
     return;
   }
-  bool isSigned = CG_ValueIsSigned(op->prev);
+  bool isSigned = CG_WidensSigned(op->prev);
   switch (CG_PrevPlace(op)) {
   case kPlaceReg32a:
     CG_Emit(st, "call", "__pusharg", "");
@@ -331,7 +331,8 @@ static void Compare(CG_State &st, const UasmOp *op) {
 
 // A cast leaves the value where it is, except that a cast to fewer bytes
 // than its place holds moves the kept low part into a or hl, so that no
-// later widening sees the dropped bytes.
+// later widening sees the dropped bytes; later widenings follow the cast's
+// extension.
 static void TypeCast(CG_State &st, UasmOp *op) {
   CG_Emit(st, ";# typecast", "", "");
   int32_t place = CG_PrevPlace(op);
@@ -344,10 +345,12 @@ static void TypeCast(CG_State &st, UasmOp *op) {
   } else if (op->size == 2 && place == kPlaceReg32a) {
     CG_Emit(st, "ld", "hl", "(__reg32a)");
     place = kPlaceHL;
-  } else if (op->size == 2 && place == kPlaceA && !op->isSigned && CG_ValueIsSigned(op->prev)) {
-    // A signed byte made an unsigned word is its sign-extended 16 bits,
-    // and zeros above them: one fill for all of a cannot say both.
-    CG_WidenAToHL(st, true);
+  } else if (op->size == 2 && place == kPlaceA && op->prev &&
+             op->extension != op->prev->extension) {
+    // The byte in a widens differently up to the word than above it (a
+    // signed byte made an unsigned word: sign bytes, then zeros), so the
+    // word is made here by the byte's own extension.
+    CG_WidenAToHL(st, CG_WidensSigned(op->prev));
     place = kPlaceHL;
   }
   op->resultPlace = place;

@@ -43,7 +43,7 @@ void ToHL(CG_State &st, const Window &w) {
   if (place == kPlaceReg32a)
     CG_Emit(st, "ld", "hl", "(__reg32a)");
   else if (place == kPlaceA)
-    CG_WidenAToHL(st, CG_ValueIsSigned(w.prev));
+    CG_WidenAToHL(st, CG_WidensSigned(w.prev));
 }
 
 // Byte into a, for an op q.
@@ -238,7 +238,7 @@ bool R6ByteCompareJump(CG_State &st, Window &w) {
   if (!Is(w.p, uasmop_load) || w.p->size != 1 || !IsCompare(w.p1) || w.p1->size != 1 ||
       !Is(w.p2, uasmop_jumpfalse))
     return false;
-  ByteCompare kind = ClassifyByteCompare(CG_ValueIsSigned(w.p), w.p1);
+  ByteCompare kind = ClassifyByteCompare(CG_WidensSigned(w.p), w.p1);
   if (kind == ByteCompare::Mixed)
     return false;
   ByteIntoA(st, w.p);
@@ -317,12 +317,12 @@ bool R8Load(CG_State &st, Window &w) {
 //   out: and|or|xor X                                               place 3
 //   e.g. and (ix+-5)
 // The byte result widens right only when both sides widen alike and the
-// op's signed flag, by which its result is widened, says the same: a byte
+// op's extension, by which its result is widened, says the same: a byte
 // and a shortint differ above bit 7 (162 xor -2 is -164, not 92), so any
 // mix is left to the 32-bit routine.
 static bool WidensAlike(const Window &w) {
   bool isSigned = CG_OperandIsSigned(w.p);
-  return CG_ValueIsSigned(w.prev) == isSigned && (w.p->isSigned != 0) == isSigned;
+  return CG_WidensSigned(w.prev) == isSigned && CG_WidensSigned(w.p) == isSigned;
 }
 
 bool R9ByteLogic(CG_State &st, Window &w) {
@@ -353,7 +353,7 @@ bool R10StoreNear(CG_State &st, Window &w) {
     if (place == kPlaceReg32a)
       CG_Emit(st, "ld", "de", "(__reg32a+0)");
     else if (place == kPlaceA)
-      CG_WidenAToDE(st, CG_ValueIsSigned(w.prev));
+      CG_WidenAToDE(st, CG_WidensSigned(w.prev));
     else if (place == kPlaceHL)
       CG_Emit(st, "ex", "de", "hl");
     CG_Emit(st, "ld", CG_FrameText(st, v, 0), "e");
@@ -373,7 +373,7 @@ bool R10StoreNear(CG_State &st, Window &w) {
 bool R11Multiply16(CG_State &st, Window &w) {
   if (!Is(w.p, uasmop_mul) || w.p->size != 2)
     return false;
-  if (PrevPlace(w) == kPlaceA && IsSmallFactor(w.p) && !CG_ValueIsSigned(w.prev)) {
+  if (PrevPlace(w) == kPlaceA && IsSmallFactor(w.p) && !CG_WidensSigned(w.prev)) {
     CG_Emit(st, "ld", "c", CG_OpText(w.p));
     CG_Emit(st, "call", "__op_mul8816", "");
   } else {
@@ -419,7 +419,7 @@ bool R13IncrementA(CG_State &st, Window &w) {
     CG_Emit(st, "inc", "a", "");
     w.p->resultPlace = kPlaceA;
   } else {
-    CG_WidenAToHL(st, CG_ValueIsSigned(w.prev));
+    CG_WidenAToHL(st, CG_WidensSigned(w.prev));
     CG_Emit(st, "inc", "hl", "");
     w.p->resultPlace = kPlaceHL;
   }
@@ -476,7 +476,7 @@ void R15Constant(CG_State &st, const Window &w) {
 void R15ByteVariable(CG_State &st, const Window &w) {
   bool add = Is(w.p, uasmop_add);
   bool operandSigned = CG_OperandIsSigned(w.p);
-  if (PrevPlace(w) == kPlaceA && !operandSigned && !CG_ValueIsSigned(w.prev)) {
+  if (PrevPlace(w) == kPlaceA && !operandSigned && !CG_WidensSigned(w.prev)) {
     CG_AccOperand(st, w.p, add ? "add" : "sub");
     CG_Emit(st, "ld", "l", "a");
     CG_Emit(st, "ld", "a", "0");
@@ -541,7 +541,7 @@ bool R16ByteCompare(CG_State &st, Window &w) {
   if (!IsCompare(w.p) || PrevPlace(w) != kPlaceA || !PrevSizeIs(w, 1) ||
       !((w.p->ident && TypeSize(w.p) == 1) || IsShortConstant(w.p)))
     return false;
-  ByteCompare kind = ClassifyByteCompare(CG_ValueIsSigned(w.prev), w.p);
+  ByteCompare kind = ClassifyByteCompare(CG_WidensSigned(w.prev), w.p);
   if (kind == ByteCompare::Mixed)
     return false;
   if (kind == ByteCompare::Signed)

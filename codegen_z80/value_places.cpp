@@ -1,7 +1,5 @@
 // Value places: bringing the accumulator's value into __reg32a and an op's
 // operand into __reg32b, widening 8- and 16-bit values by their signedness.
-#include <vector>
-
 #include "codegen_z80/codegen.h"
 
 int32_t CG_PrevPlace(const UasmOp *op) {
@@ -17,51 +15,8 @@ bool CG_OperandIsSigned(const UasmOp *op) {
   return !text.empty() && text[0] == '-';
 }
 
-// A loaded variable is as signed as its type; a constant or a computed value
-// carries the signed flag of the expression that made it.
-static bool ProducerIsSigned(const UasmOp *op) {
-  if (op->code == uasmop_load)
-    return op->ident ? TypeIsSigned(op->ident) : (op->isSigned || CG_OperandIsSigned(op));
-  return op->isSigned != 0;
-}
-
-static int PlaceWidth(int32_t place) {
-  return place == kPlaceA ? 1 : place == kPlaceHL ? 2 : 4;
-}
-
-// A cast leaves the value where it is.  The first cast that widens it beyond
-// the register it sits in fixes how the register's upper part is to be
-// filled: by the signedness of the value before that cast.  A later cast
-// down to the register's width drops that decision again.  Without any
-// widening cast the last signedness counts.
-bool CG_ValueIsSigned(const UasmOp *producer) {
-  if (!producer)
-    return false;
-  int physical = PlaceWidth(producer->resultPlace);
-  std::vector<const UasmOp *> casts;
-  const UasmOp *q = producer;
-  while (q && q->code == uasmop_typecast) {
-    casts.push_back(q);
-    q = q->prev;
-  }
-  if (!q)
-    return false;
-  bool isSigned = ProducerIsSigned(q);
-  bool decided = false, decidedSign = false;
-  int width = physical;
-  for (auto it = casts.rbegin(); it != casts.rend(); ++it) {
-    int castWidth = (*it)->size;
-    if (castWidth > width) {
-      if (!decided)
-        decidedSign = isSigned;
-      decided = true;
-    } else if (castWidth <= physical) {
-      decided = false;
-    }
-    width = castWidth;
-    isSigned = (*it)->isSigned != 0;
-  }
-  return decided ? decidedSign : isSigned;
+bool CG_WidensSigned(const UasmOp *producer) {
+  return producer && producer->extension == kExtendSign;
 }
 
 // Bit 7 of a into the carry, then a := 0 or 255: the sign byte.
@@ -97,11 +52,11 @@ void CG_AccToRegA(CG_State &st, const UasmOp *op) {
   case kPlaceReg32a:
     return;
   case kPlaceA:
-    CG_Emit(st, "call", CG_ValueIsSigned(prev) ? "__acctorega1s" : "__acctorega1", "");
+    CG_Emit(st, "call", CG_WidensSigned(prev) ? "__acctorega1s" : "__acctorega1", "");
     return;
   case kPlaceHL:
     CG_Emit(st, "ld", "(__reg32a)", "hl");
-    CG_Emit(st, "call", CG_ValueIsSigned(prev) ? "__extsigna2" : "__reg32a_clr2", "");
+    CG_Emit(st, "call", CG_WidensSigned(prev) ? "__extsigna2" : "__reg32a_clr2", "");
     return;
   default:
     ReportErrorLine("cg reg error");

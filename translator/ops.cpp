@@ -60,10 +60,45 @@ void AppendOps(UasmOp *&slot, UasmOp *op) {
     slot = slot->next;
 }
 
+// ---- Extensions ----------------------------------------------------------------
+
+void SetExtension(UasmOp *op) {
+  if (op->code == uasmop_typecast)
+    return; // decided by the cast itself
+  bool isSigned = op->isSigned != 0;
+  if (op->code == uasmop_load && op->ident)
+    isSigned = op->ident->type && op->ident->type->low < 0;
+  else if (op->code == uasmop_load)
+    isSigned = isSigned || HeapTextOrEmpty(op->text).starts_with("-");
+  op->extension = isSigned ? kExtendSign : kExtendZero;
+}
+
+// A widening cast extends the value by the source's own extension: the
+// bytes a register leaves out above the source are the source's, and those
+// up to the target's size are the source type's extension, which is the
+// same.  Above the target's size the target type decides; for a 4-byte
+// target nothing lies above.  A signed value made a narrower-than-4-byte
+// unsigned one would need sign bytes up to the target's size and zeros
+// above: the cast then says "zero" while its source says "sign", and the
+// code generator widens the value to the target's size at the cast.  A
+// narrowing or same-size cast keeps the low bytes, so the target type
+// decides, and the code generator widens at the cast a value that sits in
+// fewer bytes than the target's when the source's extension differs.
+uint8_t CastExtension(uint8_t sourceExtension, int32_t sourceSize, int32_t targetSize,
+                      bool targetSigned) {
+  uint8_t target = targetSigned ? kExtendSign : kExtendZero;
+  if (targetSize >= 4)
+    return sourceExtension;
+  if (targetSize > sourceSize && !(sourceExtension == kExtendSign && !targetSigned))
+    return sourceExtension;
+  return target;
+}
+
 static UasmOp *MakeTextOp(int32_t code, const Text &text, int32_t size) {
   UasmOp *op = CreateOp(code);
   op->text = NewHeapText(text);
   op->size = size;
+  SetExtension(op);
   return op;
 }
 
@@ -77,6 +112,7 @@ UasmOp *EmitIdent(int32_t code, ID *ident, int32_t size) {
   UasmOp *op = CreateOp(code);
   op->ident = ident;
   op->size = size;
+  SetExtension(op);
   AppendOps(gCodeList, op);
   return op;
 }

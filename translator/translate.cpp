@@ -180,6 +180,7 @@ static void TranslateForBound(Node *bound) {
 static void LoadControlVariable(ID *v, int32_t size) {
   UasmOp *op = EmitIdent(uasmop_load, v, size);
   op->isSigned = v && v->type && v->type->low < 0;
+  SetExtension(op);
 }
 
 // for V := S to|downto E do A.  The end value is computed once, after the

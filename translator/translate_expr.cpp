@@ -131,7 +131,9 @@ static void TranslateTypeCast(Node *n) {
     TranslateAddress(c);
   } else {
     TranslateExprAs(c, true);
-    EmitText(uasmop_typecast, "", n->size);
+    uint8_t sourceExtension = gCodeList ? gCodeList->extension : kExtendZero;
+    UasmOp *cast = EmitText(uasmop_typecast, "", n->size);
+    cast->extension = CastExtension(sourceExtension, c->size, n->size, n->isSigned != 0);
   }
 }
 
@@ -350,8 +352,10 @@ void TranslateExprAs(Node *n, bool wantValue) {
     }
     break;
   }
-  if (gCodeList)
+  if (gCodeList) {
     gCodeList->isSigned = n->isSigned;
+    SetExtension(gCodeList);
+  }
 }
 
 void TranslateExpr(Node *n) {

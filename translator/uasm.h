@@ -40,7 +40,7 @@ enum UasmCode : int32_t {
   uasmop_store = 23,      // ident := accumulator
   uasmop_not = 24,        // bitwise complement
   uasmop_neg = 25,        // arithmetic negation
-  uasmop_typecast = 26,   // marks a conversion to `size` bytes; only a comment
+  uasmop_typecast = 26,   // a conversion to `size` bytes; its extension says how it widens
   uasmop_add = 27,        // accumulator := accumulator op operand, 27 to 36;
   uasmop_sub = 28,        // the text "[sp]" takes (and removes) the slot on
   uasmop_mul = 29,        // top of the stack
@@ -74,10 +74,19 @@ struct UasmOp {
   int32_t resultPlace;       // 0 when made; written only by the code generator
   int32_t size;              // -1 when made; bytes worked on (see the codes)
   uint8_t isSigned;          // signed flag of the expression this op ends
+  uint8_t extension;         // kExtendZero or kExtendSign: how the value widens
   ID *ident;                 // identifier operand, or nil
   HeapText text;             // text operand, or nil (an empty text is nil)
   void *unused[3];           // cleared, never used
 };
+
+// How the value an op leaves is widened wherever the code generator holds it
+// in fewer bytes than are wanted: the bytes above are zeros, or copies of
+// the top bit of the bytes held.  The translator decides it once for every
+// op (SetExtension, and the type cast's own rule); the code generator and
+// its rules only read it.
+constexpr uint8_t kExtendZero = 0;
+constexpr uint8_t kExtendSign = 1;
 
 // ---- Lists ---------------------------------------------------------------------------
 
@@ -103,6 +112,15 @@ ID *SaveTemp(int32_t size);
 void ReleaseTemp(ID *temp);
 void EmitSrcLine(const Node *node);
 UasmOp *FirstOp(UasmOp *op);
+// The extension of an op that is not a type cast: a loaded variable widens
+// by its type, a constant when it is negative or marked signed, any other
+// value by the signed flag of the expression it ends.  Called when the op is
+// made and again whenever its signed flag is set.
+void SetExtension(UasmOp *op);
+// The extension of a type cast from a value of sourceSize bytes whose own
+// extension is sourceExtension to a type of targetSize bytes.
+uint8_t CastExtension(uint8_t sourceExtension, int32_t sourceSize, int32_t targetSize,
+                      bool targetSigned);
 
 // The subroutine whose code is being made; temporaries become its children.
 extern ID *gTranslatingSubr;

@@ -270,25 +270,23 @@ TEST_F(CodegenOpsTest, AValueNowhereIsACgRegError) {
   EXPECT_EQ(Output(), "cg reg error\n");
 }
 
-TEST_F(CodegenOpsTest, SignednessIsJudgedByTheProducerNotByACastAroundIt) {
+TEST_F(CodegenOpsTest, WideningFollowsTheProducersExtensionOnly) {
   ID *b = Var(f_, "b_17", 1, -5);         // byte
   ID *s = Var(f_, "s_18", 1, -6, -128);   // shortint
-  UasmOp *load = OpI(uasmop_load, b, 1);
-  load->resultPlace = 3;
+  EXPECT_FALSE(CG_WidensSigned(OpI(uasmop_load, b, 1)));
+  EXPECT_TRUE(CG_WidensSigned(OpI(uasmop_load, s, 1)));
+  EXPECT_TRUE(CG_WidensSigned(OpT(uasmop_load, "-1", 1)));
+  // A cast's extension is its own, whatever its signed flag says.
   UasmOp *cast = Op(uasmop_typecast, 4, 3);
-  cast->isSigned = 1; // longint(b)
-  EXPECT_FALSE(CG_ValueIsSigned(cast));
-  load->ident = s;
-  EXPECT_TRUE(CG_ValueIsSigned(cast));
-  UasmOp *narrow = Op(uasmop_typecast, 1, 3); // byte(longint(s))
-  EXPECT_FALSE(CG_ValueIsSigned(narrow));
-  narrow->isSigned = 1;                       // shortint(longint(s))
-  EXPECT_TRUE(CG_ValueIsSigned(narrow));
-  load->ident = b;
-  cast->size = 1; // shortint(b), then widened: the cast's signedness counts
-  EXPECT_TRUE(CG_ValueIsSigned(cast));
-  UasmOp *constant = OpT(uasmop_load, "-1", 1);
-  EXPECT_TRUE(CG_ValueIsSigned(constant));
+  cast->isSigned = 1;
+  SetExtension(cast);
+  EXPECT_FALSE(CG_WidensSigned(cast));
+  cast->extension = kExtendSign;
+  Before(3, 1);
+  EXPECT_EQ(General(Op(uasmop_add, 4)).front(), "   call __acctorega1");
+  list_ = nullptr;
+  ops_ = cast;
+  EXPECT_EQ(General(Op(uasmop_add, 4)).front(), "   call __acctorega1s");
 }
 
 TEST_F(CodegenOpsTest, StoreByWidth) {
@@ -386,15 +384,11 @@ TEST_F(CodegenOpsTest, SignedByteMadeAnUnsignedWordIsWidenedIntoHlAtOnce) {
   EXPECT_EQ(General(toWord), Lines({"   ;# typecast", "   ld l,a", "   rla", "   sbc a,a",
                                     "   ld h,a"}));
   EXPECT_EQ(toWord->resultPlace, 12);
-  UasmOp *toLong = Op(uasmop_typecast, 4);
-  toLong->isSigned = 1;
-  General(toLong);
-  EXPECT_FALSE(CG_ValueIsSigned(toLong));
   // A signed word, or an unsigned byte, stays in a: one fill serves.
   list_ = nullptr;
   Before(3, 1, true);
   UasmOp *toSmallint = Op(uasmop_typecast, 2);
-  toSmallint->isSigned = 1;
+  toSmallint->extension = kExtendSign;
   EXPECT_EQ(General(toSmallint), Lines({"   ;# typecast"}));
   list_ = nullptr;
   Before(3, 1);

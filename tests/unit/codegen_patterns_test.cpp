@@ -207,21 +207,20 @@ TEST_F(CodegenPatternsTest, R9CombinesAByteInAWithAByteVariable) {
 TEST_F(CodegenPatternsTest, R9LeavesMixedSignednessToThe32BitRoutine) {
   // Both signed: the byte result widens by its sign, as the op says.
   UasmOp *start = Before(3, 1, true);
-  OpI(uasmop_xor, s_, 2)->isSigned = 1;
+  Signed(OpI(uasmop_xor, s_, 2));
   EXPECT_EQ(From(start), Lines({"   xor (ix+-9)"}));
   // A byte in a with a shortint, or an unsigned pair under a signed op (a
   // byte cast to longint): the general op widens each side by its own sign.
   for (bool leftSigned : {false, true}) {
     list_ = nullptr;
     start = Before(3, 1, leftSigned);
-    UasmOp *xorOp = OpI(uasmop_xor, leftSigned ? x_ : s_, 2);
-    xorOp->isSigned = 1;
+    UasmOp *xorOp = Signed(OpI(uasmop_xor, leftSigned ? x_ : s_, 2));
     EXPECT_EQ(From(start).back(), "   call __op_xor");
     EXPECT_EQ(xorOp->resultPlace, 1);
   }
   list_ = nullptr;
   start = Before(3);
-  OpI(uasmop_and, x_, 4)->isSigned = 1;
+  Signed(OpI(uasmop_and, x_, 4));
   EXPECT_EQ(From(start).back(), "   call __op_and");
 }
 

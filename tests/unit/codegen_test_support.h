@@ -79,17 +79,26 @@ protected:
   UasmOp *OpI(int32_t code, ID *ident, int32_t size = -1) {
     UasmOp *op = Op(code, size);
     op->ident = ident;
+    SetExtension(op);
     return op;
   }
   UasmOp *OpT(int32_t code, const std::string &text, int32_t size = -1) {
     UasmOp *op = Op(code, size);
     op->text = NewHeapText(text);
+    SetExtension(op);
+    return op;
+  }
+  // The op ends a signed expression, as the translator marks it.
+  UasmOp *Signed(UasmOp *op) {
+    op->isSigned = 1;
+    SetExtension(op);
     return op;
   }
   // An op that only stands before the one under test, with its place.
   UasmOp *Before(int32_t place, int32_t size = 1, bool isSigned = false) {
     UasmOp *op = Op(uasmop_nop, size, place);
-    op->isSigned = isSigned;
+    if (isSigned)
+      Signed(op);
     return op;
   }
 

@@ -142,3 +142,48 @@ TEST_F(TranslatorOpsTest, OpNamesCoverEveryCode) {
 }
 
 } // namespace
+
+namespace {
+
+// The cast's extension: the source's when it widens and nothing above the
+// target could disagree, else the target type's (the code generator widens
+// at the cast when that differs from the source's).
+TEST(CastExtensionTest, WideningKeepsTheSourcesNarrowingTakesTheTargets) {
+  const uint8_t zero = kExtendZero, sign = kExtendSign;
+  EXPECT_EQ(CastExtension(zero, 1, 2, true), zero);  // smallint(b): 200 stays 200
+  EXPECT_EQ(CastExtension(sign, 1, 2, true), sign);  // smallint(s)
+  EXPECT_EQ(CastExtension(sign, 1, 2, false), zero); // word(s): sign bytes, then zeros
+  EXPECT_EQ(CastExtension(sign, 1, 4, false), sign); // longword(s): nothing above
+  EXPECT_EQ(CastExtension(zero, 2, 4, true), zero);  // longint(w)
+  EXPECT_EQ(CastExtension(sign, 4, 2, false), zero); // word(longint(s))
+  EXPECT_EQ(CastExtension(zero, 4, 2, true), sign);  // smallint(longint(b))
+  EXPECT_EQ(CastExtension(zero, 1, 1, true), sign);  // shortint(b)
+  EXPECT_EQ(CastExtension(sign, 4, 4, false), sign); // longword(longint(s))
+}
+
+TEST(CastExtensionTest, OtherOpsWidenByTheirOperandOrTheirExpression) {
+  TypeDescr signedType{};
+  signedType.low = -128;
+  signedType.size = 1;
+  ID v{};
+  v.type = &signedType;
+  UasmOp load{};
+  load.code = uasmop_load;
+  load.ident = &v;
+  SetExtension(&load);
+  EXPECT_EQ(load.extension, kExtendSign); // by the variable's type, whatever the flag
+  UasmOp add{};
+  add.code = uasmop_add;
+  SetExtension(&add);
+  EXPECT_EQ(add.extension, kExtendZero);
+  add.isSigned = 1;
+  SetExtension(&add);
+  EXPECT_EQ(add.extension, kExtendSign);
+  UasmOp cast{};
+  cast.code = uasmop_typecast;
+  cast.isSigned = 1;
+  SetExtension(&cast);
+  EXPECT_EQ(cast.extension, kExtendZero); // a cast's own rule is not overridden
+}
+
+} // namespace
