@@ -184,10 +184,16 @@ static void StoreIndirect(CG_State &st, const UasmOp *op) {
   }
 }
 
-// Step list D: the value at the address in the accumulator.
+// Step list D: the value at the address in the accumulator, widened to 32
+// bits by the op's extension.
 static void Dereference(CG_State &st, const UasmOp *op) {
   CG_AccToRegA(st, op);
-  if (op->size == 1) {
+  bool isSigned = CG_WidensSigned(op);
+  if (op->size == 1 && isSigned) {
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+    CG_Emit(st, "ld", "a", "(hl)");
+    CG_Emit(st, "call", "__acctorega1s", "");
+  } else if (op->size == 1) {
     CG_Emit(st, "call", "__read1", "");
   } else if (op->size == 2) {
     CG_Emit(st, "ld", "hl", "(__reg32a)");
@@ -196,9 +202,13 @@ static void Dereference(CG_State &st, const UasmOp *op) {
     CG_Emit(st, "inc", "hl", "");
     CG_Emit(st, "ld", "a", "(hl)");
     CG_Emit(st, "ld", "(__reg32a+1)", "a");
-    CG_Emit(st, "xor", "a", "");
-    CG_Emit(st, "ld", "(__reg32a+2)", "a");
-    CG_Emit(st, "ld", "(__reg32a+3)", "a");
+    if (isSigned) {
+      CG_Emit(st, "call", "__extsigna2", "");
+    } else {
+      CG_Emit(st, "xor", "a", "");
+      CG_Emit(st, "ld", "(__reg32a+2)", "a");
+      CG_Emit(st, "ld", "(__reg32a+3)", "a");
+    }
   } else if (op->size == 4) {
     CG_Emit(st, "ld", "hl", "(__reg32a)");
     for (int i = 0; i < 4; i++) {

@@ -99,9 +99,19 @@ static void ConstantToRegB(CG_State &st, const Text &text) {
   }
 }
 
+// A variable operand is read in its type's size, except that a load reads
+// only the bytes it asks for: the length byte of a string is loaded with
+// size 1 from the string variable.
+static uint32_t OperandWidth(const UasmOp *op) {
+  uint32_t size = op->ident->type ? op->ident->type->size : 0;
+  if (op->code == uasmop_load && op->size > 0 && uint32_t(op->size) < size)
+    return uint32_t(op->size);
+  return size;
+}
+
 static void VariableToRegB(CG_State &st, const UasmOp *op) {
   const ID *v = op->ident;
-  uint32_t size = v->type ? v->type->size : 0;
+  uint32_t size = OperandWidth(op);
   if (size > 255)
     RunTimeStop(kStopLimit, "operand of " + DecimalText(size) + " bytes (" +
                                 CG_OpName(op) + ")");
