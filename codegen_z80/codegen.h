@@ -118,3 +118,13 @@ void CG_FlagTests(CG_State &st, int32_t code);
 // ---- Pattern rules (patterns.cpp) --------------------------------------------------
 
 bool CG_Patterns(CG_State &st, UasmOp *&op);
+
+// The rule table: every rule has a name, a switch and a hit counter; all
+// are on and unused after ResetCodeGenerator.
+void CG_ResetRules();
+// False when no rule has that name.
+bool CG_SwitchRuleOff(const Text &name);
+// "Code rules ..." and one line per rule: name, what it does (--list-rules).
+void CG_WriteRuleList();
+// "rule hits (--stats):" and one line per rule: name, hits, "(off)".
+void CG_WriteRuleHits();

@@ -3,7 +3,11 @@
 // 32-bit working registers.  They are tried in order; the first whose guard
 // holds emits its lines and reports the op handled.  p is the current op, p1
 // and p2 the ops after it, prev the op before it.  A rule that names no
-// place leaves place 1 on the last op it took.
+// place leaves place 1 on the last op it took.  Every rule has a name in the
+// rule table at the end, a switch (--no-rule=NAME) and a hit counter
+// (--stats); with every rule off the general translation does all.
+#include <ostream>
+
 #include "codegen_z80/codegen.h"
 
 namespace {
@@ -555,23 +559,83 @@ bool R16ByteCompare(CG_State &st, Window &w) {
   return true;
 }
 
-using Rule = bool (*)(CG_State &, Window &);
-const Rule kRules[] = {
-    R1ArrayElementAddress, R2Dereference,      R3ByteStoreIndirect, R4ByteIncrement,
-    R5ByteAddStore,        R6ByteCompareJump,  R7ByteCopy,          R8Load,
-    R9ByteLogic,           R10StoreNear,       R11Multiply16,       R12Multiply32Small,
-    R13IncrementA,         R14AddByteTo32,     R15AddSub16,         R16ByteCompare,
+// The rule table: every rule by name, with what it does, its switch and
+// how often it was used in this run.  The order is the order of trial.
+struct PatternRule {
+  const char *name;
+  const char *what;
+  bool (*apply)(CG_State &, Window &);
+  bool on = true;
+  uint32_t hits = 0;
+};
+
+PatternRule gRules[] = {
+    {"array-element-address", "pusharg; loadaddr V; add [sp]: the element's address in hl",
+     R1ArrayElementAddress},
+    {"small-deref", "1- and 2-byte deref through hl into a or hl", R2Dereference},
+    {"byte-store-indirect", "1-byte storeind through hl", R3ByteStoreIndirect},
+    {"byte-inc-dec", "load X; add|sub 1; store X of a byte: inc X | dec X", R4ByteIncrement},
+    {"byte-add-sub-store", "load X; add|sub Y; store Z of bytes: ld a / add|sub / ld",
+     R5ByteAddStore},
+    {"byte-compare-jump", "load X; compare Y; jumpfalse of bytes: cp and a jump",
+     R6ByteCompareJump},
+    {"byte-copy", "load X; store Z of a byte: ld", R7ByteCopy},
+    {"load-register", "load of a byte into a, of a word constant or near word into hl", R8Load},
+    {"byte-logic", "and|or|xor of the byte in a with a byte variable", R9ByteLogic},
+    {"store-near", "store of a byte or word into a near frame variable", R10StoreNear},
+    {"multiply-16", "16-bit multiply through __op_mul16 or __op_mul8816", R11Multiply16},
+    {"multiply-32-small", "32-bit multiply by a small constant through __op_mul_a",
+     R12Multiply32Small},
+    {"byte-inc-a", "add 1 to the byte in a", R13IncrementA},
+    {"add-byte-to-32", "32-bit add|sub of an unsigned byte variable through __op_add_a",
+     R14AddByteTo32},
+    {"add-sub-16", "16-bit add|sub in hl", R15AddSub16},
+    {"byte-compare", "comparison of the byte in a to a boolean", R16ByteCompare},
 };
 
 } // namespace
 
 bool CG_Patterns(CG_State &st, UasmOp *&op) {
   Window w{op, op->next, op->next ? op->next->next : nullptr, op->prev};
-  for (Rule rule : kRules) {
-    if (rule(st, w)) {
+  for (PatternRule &rule : gRules) {
+    if (rule.on && rule.apply(st, w)) {
+      rule.hits++;
       op = w.p;
       return true;
     }
   }
   return false;
+}
+
+void CG_ResetRules() {
+  for (PatternRule &rule : gRules) {
+    rule.on = true;
+    rule.hits = 0;
+  }
+}
+
+bool CG_SwitchRuleOff(const Text &name) {
+  for (PatternRule &rule : gRules) {
+    if (name == rule.name) {
+      rule.on = false;
+      return true;
+    }
+  }
+  return false;
+}
+
+static Text Padded(const Text &text, size_t width) {
+  return text.size() < width ? text + Text(width - text.size(), ' ') : text + " ";
+}
+
+void CG_WriteRuleList() {
+  Con() << "Code rules (--no-rule=NAME switches one off):\n";
+  for (const PatternRule &rule : gRules)
+    Con() << "  " << Padded(rule.name, 24) << rule.what << '\n';
+}
+
+void CG_WriteRuleHits() {
+  Con() << "rule hits (--stats):\n";
+  for (const PatternRule &rule : gRules)
+    Con() << "  " << Padded(rule.name, 24) << rule.hits << (rule.on ? "" : " (off)") << '\n';
 }

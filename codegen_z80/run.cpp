@@ -67,6 +67,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 }
 
 void ResetCodeGenerator() {
+  CG_ResetRules();
   gAsmLineList = nullptr;
   gOutputWriteStarted = false;
 }

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "driver/common.h"
+#include "codegen_z80/codegen.h"
 
 CompilerOptions gOptions;
 
@@ -14,34 +15,37 @@ void ResetCompilerOptions() { gOptions = CompilerOptions{}; }
 
 namespace {
 
-// Applies an option; returns the problem with its value, or "" when none.
+// Applies an option's value; returns the problem with it, or "" when none.
 using ApplyOption = Text (*)(const Text &value);
 
+// An option either sets a flag of gOptions or applies its value.
 struct CommandLineOption {
   const char *name;
   const char *alias;     // a second name, or nullptr
   const char *valueName; // shown as name=VALUE; nullptr for an option without value
   const char *help;
+  bool CompilerOptions::*flag;
   ApplyOption apply;
 };
 
-Text AskForHelp(const Text &) {
-  gOptions.showHelp = true;
-  return "";
-}
-
-Text Optimize(const Text &) {
-  gOptions.optimize = true;
-  return "";
+Text SwitchRuleOff(const Text &name) {
+  if (CG_SwitchRuleOff(name))
+    return "";
+  return "Unknown rule: " + name + " (--list-rules lists them)";
 }
 
 const char kEndOfOptions[] = "--";
 
 const CommandLineOption kOptions[] = {
-    {"-h", "--help", nullptr, "show this text and stop", AskForHelp},
-    {"-O", nullptr, nullptr, "optimizing mode", Optimize},
+    {"-h", "--help", nullptr, "show this text and stop", &CompilerOptions::showHelp, nullptr},
+    {"-O", nullptr, nullptr, "optimizing mode", &CompilerOptions::optimize, nullptr},
+    {"--stats", nullptr, nullptr, "after the report, how often each code rule was used",
+     &CompilerOptions::showStatistics, nullptr},
+    {"--no-rule", nullptr, "NAME", "switch the code rule NAME off", nullptr, SwitchRuleOff},
+    {"--list-rules", nullptr, nullptr, "list the code rules and stop",
+     &CompilerOptions::listRules, nullptr},
     {kEndOfOptions, nullptr, nullptr, "end of the options (a source name may then begin with -)",
-     nullptr},
+     nullptr, nullptr},
 };
 
 const CommandLineOption *FindOption(const Text &name) {
@@ -66,14 +70,18 @@ Text ApplyArgument(const Text &argument) {
   size_t equals = argument.find('=');
   Text name = argument.substr(0, equals);
   const CommandLineOption *o = FindOption(name);
-  if (!o || !o->apply)
+  if (!o || (!o->flag && !o->apply))
     return "Unknown option: " + argument;
   bool hasValue = equals != Text::npos;
   if (o->valueName && !hasValue)
     return "The option " + name + " needs a value: " + OptionColumn(*o);
   if (!o->valueName && hasValue)
     return "The option " + name + " takes no value: " + argument;
-  return o->apply(hasValue ? argument.substr(equals + 1) : Text());
+  if (o->flag) {
+    gOptions.*(o->flag) = true;
+    return "";
+  }
+  return o->apply(argument.substr(equals + 1));
 }
 
 } // namespace

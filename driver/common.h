@@ -111,8 +111,10 @@ extern std::string gFirstArgument;
 
 // What the options asked for; reset with the rest of the driver state.
 struct CompilerOptions {
-  bool optimize; // -O
-  bool showHelp; // -h, --help
+  bool optimize;       // -O
+  bool showHelp;       // -h, --help
+  bool listRules;      // --list-rules
+  bool showStatistics; // --stats
 };
 extern CompilerOptions gOptions;
 void ResetCompilerOptions();

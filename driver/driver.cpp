@@ -84,6 +84,11 @@ int RunCompiler(int argc, const char *const *argv) {
     Con().flush();
     return line.problem.empty() ? 0 : kStatusBadOption;
   }
+  if (gOptions.listRules) {
+    CG_WriteRuleList();
+    Con().flush();
+    return 0;
+  }
   gFirstArgument = line.mainFile;
   int status = 0;
   Text outputName;
@@ -98,6 +103,8 @@ int RunCompiler(int argc, const char *const *argv) {
     RunPhases(CutText(gFirstArgument));
     WriteIdList();
     WriteBanner("end");
+    if (gOptions.showStatistics)
+      CG_WriteRuleHits();
     if (ErrorCount() > 0)
       status = 1;
   } catch (const CompilerStop &stop) {

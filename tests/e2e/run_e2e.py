@@ -1,7 +1,12 @@
 #!/usr/bin/env python3
 """End-to-end test: compile a program, assemble it, run it on the Z80.
 
-    run_e2e.py TARNWICK Z80RUN CASE.pas...
+    run_e2e.py [--compiler-arg=ARG]... [--every-rule-off] TARNWICK Z80RUN CASE.pas...
+
+--compiler-arg=ARG passes ARG to tarnwick before the source file (repeat it
+for more); --every-rule-off passes --no-rule=NAME for every rule that
+tarnwick --list-rules names, so the general code alone must give the same
+output.
 
 For each case, in a scratch directory laid out like the project root (a
 copy of system_z80lib.asm and of rtl/, so {$i system.inc} is found through
@@ -59,12 +64,21 @@ def expected_output(case):
     raise CaseFailure("no %s and no Output: block in the header" % os.path.basename(expected_file))
 
 
-def compile_case(tarnwick, case, work):
+def rule_names(tarnwick):
+    """The names of the code rules, from tarnwick --list-rules (every line
+    after the first begins with a name)."""
+    run = subprocess.run([tarnwick, "--list-rules"], stdin=subprocess.DEVNULL,
+                         stdout=subprocess.PIPE, timeout=60, check=True)
+    lines = run.stdout.decode().splitlines()[1:]
+    return [line.split()[0] for line in lines if line.strip()]
+
+
+def compile_case(tarnwick, case, work, compiler_args):
     name = os.path.basename(case)
     shutil.copy(case, os.path.join(work, name))
     shutil.copy(LIBRARY, work)
     shutil.copytree(RTL, os.path.join(work, "rtl"))
-    run = subprocess.run([tarnwick, name], cwd=work, stdin=subprocess.DEVNULL,
+    run = subprocess.run([tarnwick] + compiler_args + [name], cwd=work, stdin=subprocess.DEVNULL,
                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=120)
     console = run.stdout.decode(errors="replace")
     if run.returncode != 0:
@@ -118,7 +132,7 @@ def show_difference(want, got):
     return "output differs"
 
 
-def check_case(tarnwick, z80run, case):
+def check_case(tarnwick, z80run, case, compiler_args):
     want = expected_output(case)
     want_status = expected_status(case)
     stdin = console_input(case)
@@ -127,24 +141,39 @@ def check_case(tarnwick, z80run, case):
         work = os.path.join(keep, os.path.basename(case)[:-4])
         shutil.rmtree(work, ignore_errors=True)
         os.makedirs(work)
-        got = run_program(z80run, compile_case(tarnwick, case, work), want_status, stdin)
+        asm = compile_case(tarnwick, case, work, compiler_args)
+        got = run_program(z80run, asm, want_status, stdin)
     else:
         with tempfile.TemporaryDirectory(prefix="e2e_") as work:
-            got = run_program(z80run, compile_case(tarnwick, case, work), want_status, stdin)
+            asm = compile_case(tarnwick, case, work, compiler_args)
+            got = run_program(z80run, asm, want_status, stdin)
     if got != want:
         raise CaseFailure(show_difference(want, got))
 
 
 def main(argv):
+    compiler_args = []
+    every_rule_off = False
+    while argv and argv[0].startswith("--"):
+        option = argv.pop(0)
+        if option.startswith("--compiler-arg="):
+            compiler_args.append(option[len("--compiler-arg="):])
+        elif option == "--every-rule-off":
+            every_rule_off = True
+        else:
+            print("unknown option " + option)
+            return 2
     if len(argv) < 3:
         print(__doc__)
         return 2
     tarnwick, z80run = os.path.abspath(argv[0]), os.path.abspath(argv[1])
+    if every_rule_off:
+        compiler_args += ["--no-rule=" + name for name in rule_names(tarnwick)]
     failed = 0
     for case in argv[2:]:
         name = os.path.basename(case)[:-4]
         try:
-            check_case(tarnwick, z80run, case)
+            check_case(tarnwick, z80run, case, compiler_args)
             print("ok      " + name)
         except (CaseFailure, subprocess.TimeoutExpired) as failure:
             failed += 1
