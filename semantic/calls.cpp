@@ -137,6 +137,13 @@ Node *MadeCast(Node *n, TypeDescr *t) {
   return cast;
 }
 
+// A 1- or 2-byte integer value parameter keeps only that many bytes of its
+// argument, as an assignment to such a variable does.
+static void NarrowValueArgument(Node *arg, const TypeDescr *t) {
+  if (t && t->typeClass == kClassInteger && t->size <= 2 && arg->operandClass == kClassInteger)
+    KeepNarrowTyping(arg, int32_t(t->size));
+}
+
 // A call bound a second time (write arguments are evaluated again) may find
 // its argument inside the cast the first binding made; the value mark then
 // belongs to the node inside, as it did the first time.
@@ -146,6 +153,7 @@ static void BindArguments(Node *n, const SubrRec *s) {
     switch (s->paramModes[i - 1]) {
     case kModeValue:
       SetIsValue(IsMadeCast(arg) ? Child(arg, 1) : arg);
+      NarrowValueArgument(IsMadeCast(arg) ? Child(arg, 1) : arg, s->paramTypes[i - 1]);
       SetChild(n, i, CastTo(arg, s->paramTypes[i - 1]));
       break;
     case kModeVar:

@@ -497,8 +497,8 @@ TypeDescr *GetNodeType(Node *n) {
   case kNodeAdd: // see KeepNarrowTyping
     t = IsAccumulatorSum(n) ? n->type : GetNodeType(Child(n, 1));
     break;
-  case kNodeSub:
-    t = nullptr;
+  case kNodeSub: // see KeepNarrowTyping
+    t = IsAccumulatorSum(n) ? n->type : nullptr;
     break;
   default:
     break;
@@ -529,22 +529,43 @@ static int32_t OperandClassOf(int32_t a, int32_t b) {
 // wider expressions.  Assigned to a target no larger than its left
 // operand's type, though, the sum computed in that type gives the same
 // bits (the arithmetic is modular), in shorter code: x := x + 1 stays an
-// 8-bit increment for a byte x.  The same holds for the negation of an
-// unsigned value.  Such a node takes its left operand's type record, as do
-// the sums and negations inside it whose left operand is wide enough.
-static bool IsIntegerSumOrNegation(const Node *n) {
-  return n && ((n->kind == kNodeAdd && n->operandClass == kClassInteger) ||
-               (n->kind == kNodeNegate && n->typeClass == kClassInteger));
+// 8-bit increment for a byte x.  The same holds for "-", "*", "and", "or",
+// "xor", "shl" (of its left operand; the count keeps its value) and the
+// negation of an unsigned value, whose low bits depend only on the low bits
+// of their operands.  Such a node takes its left operand's type record, as
+// do the nodes of these kinds inside it whose left operand is wide enough.
+// Comparisons, "div", "mod" and "shr" need every bit and stop the descent.
+static bool KeepsOnlyLowBits(const Node *n) {
+  if (!n)
+    return false;
+  switch (n->kind) {
+  case kNodeAdd: case kNodeSub: case kNodeMul:
+  case kNodeAnd: case kNodeOr: case kNodeXor: case kNodeShl:
+    return n->operandClass == kClassInteger;
+  case kNodeNegate:
+    return n->typeClass == kClassInteger;
+  default:
+    return false;
+  }
 }
 
-static void KeepNarrowTyping(Node *n, int32_t targetSize) {
-  if (!IsIntegerSumOrNegation(n))
+void KeepNarrowTyping(Node *n, int32_t targetSize) {
+  if (!KeepsOnlyLowBits(n))
     return;
   KeepNarrowTyping(Child(n, 1), targetSize);
-  if (n->kind == kNodeAdd)
+  if (n->kind != kNodeNegate && n->kind != kNodeShl)
     KeepNarrowTyping(Child(n, 2), targetSize);
-  TypeDescr *t = GetNodeType(Child(n, 1));
-  if (!t || t->typeClass != kClassInteger || int64_t(t->size) < targetSize)
+  Node *left = Child(n, 1), *right = Child(n, 2);
+  if (!left)
+    return; // a missing operand, already reported
+  TypeDescr *t = GetNodeType(left);
+  // A product of two bytes keeps its 16 bits: the 8-by-8 multiply gives
+  // them as cheaply as 8.
+  bool bytePair = left->size == 1 && right && right->size == 1;
+  if (n->kind == kNodeMul && bytePair)
+    n->size = 2;
+  int32_t narrowest = n->kind == kNodeMul ? std::max(targetSize, 2) : targetSize;
+  if (!t || t->typeClass != kClassInteger || int64_t(t->size) < narrowest)
     return;
   n->type = t;
   n->size = int32_t(t->size);

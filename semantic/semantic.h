@@ -39,6 +39,10 @@ bool HasOperands(const Node *n, int count);
 void SetIsValue(Node *n);
 // A type-cast node that CastTo made (it has no text, a written one has).
 bool IsMadeCast(const Node *n);
+// An integer expression whose value only goes into targetSize bytes (an
+// assignment's target, a value parameter) is computed in that width where
+// its operators keep only low bits (node_evaluation.cpp).
+void KeepNarrowTyping(Node *n, int32_t targetSize);
 
 // ---- Statements (statements.cpp) ----------------------------------------------------
 

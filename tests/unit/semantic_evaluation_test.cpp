@@ -81,14 +81,25 @@ TEST_F(EvaluationTest, SumsAssignedToNoWiderTargetKeepTheLeftOperandsType) {
   EXPECT_EQ(Fields(sum), "1/1/0/1/1");
   EXPECT_EQ(Fields(Child(sum, 1)), "1/1/0/1/1");
   EXPECT_EQ(Fields(Value("a[1] := a[2] + x;")), "1/2/1/1/1");
-  // A wider target, or a sum under another operator, keeps every bit.
+  // A wider target, or a sum under a comparison, keeps every bit.
   sum = Value("a[1] := x + y;");
   EXPECT_EQ(Fields(sum), "1/2/0/1/1");
   sum = Value("l := x + (y + l);");
   EXPECT_EQ(Fields(sum), "1/4/1/1/1");
   EXPECT_EQ(Fields(Child(sum, 1)), "1/4/1/1/1");
-  sum = Value("x := (x + y) * 2;");
-  EXPECT_EQ(Fields(Child(sum, 1)), "1/2/0/1/1");
+  // Under "*" into a byte the sum is a byte too; the product of two bytes
+  // keeps its 16 bits (the 8-by-8 multiply), a smallint product its type.
+  Node *product = Value("x := (x + y) * 2;");
+  EXPECT_EQ(Fields(Child(product, 1)), "1/1/0/1/1");
+  EXPECT_EQ(Fields(product), "1/2/0/1/1");
+  product = Value("a[1] := (a[2] - x) * (y + 3);"); // smallints
+  EXPECT_EQ(Fields(product), "1/2/1/1/1");
+  EXPECT_EQ(Fields(Child(product, 1)), "1/2/1/1/1");
+  // div, shr and comparisons need every bit of their operands.
+  Node *quotient = Value("x := (x + y) div 2;");
+  EXPECT_EQ(Fields(Child(quotient, 1)), "1/2/0/1/1");
+  Node *shifted = Value("x := (x + y) shr 1;");
+  EXPECT_EQ(Fields(Child(shifted, 1)), "1/2/0/1/1");
   sum = Value("x := x + (y + 1 > 2);");
   EXPECT_TRUE(Reported("unknown combination of types for operator (1,2)"));
   EXPECT_EQ(Fields(Child(Child(sum, 2), 1)), "1/2/0/1/1");

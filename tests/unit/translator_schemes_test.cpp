@@ -63,7 +63,7 @@ TEST_F(TranslatorSchemeTest, StoresThroughAnAddressTakeConstantsVariablesOrATemp
             "uasmop_load 2 pw\n"
             "uasmop_storeind 2 w\n"
             "uasmop_load 2 w\n"
-            "uasmop_mul 4 \"3\"\n"
+            "uasmop_mul 2 \"3\"\n" // only the word's bits are kept
             "uasmop_store 2 tmpvar1\n"
             "uasmop_load 2 pw\n"
             "uasmop_storeind 2 tmpvar1\n");

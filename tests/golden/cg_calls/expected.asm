@@ -643,13 +643,21 @@ farvars_39:
    add hl,bc
    call __getarg2
    call __movbtoa
-   ;sub/add ?+8=32
+   ;sub/add 16
+   ld hl,(__reg32a)
+   push hl
    push ix
    pop hl
    ld bc,-145
    add hl,bc
    ld a,(hl)
-   call __op_sub_a
+   pop hl
+   ld e,a
+   ld d,0
+   sub a
+   sbc hl,de
+   ld (__reg32a),hl
+   call __reg32a_clr2
    push ix
    pop hl
    ld bc,-147

@@ -43,12 +43,9 @@ _main:
    ld e,(ix+-6)
    ld d,(ix+-5)
    ex de,hl
-   ld (__reg32a),hl
-   call __reg32a_clr2
-   ld a,1
-   call __acctoregb1
-   call __op_sub
-   ld de,(__reg32a+0)
+   ;sub/add 16
+   dec hl
+   ex de,hl
    ld (ix+-6),e
    ld (ix+-5),d
                        ; main.pas(18,5):   v := w + 300;
@@ -65,12 +62,10 @@ _main:
    ld e,(ix+-8)
    ld d,(ix+-7)
    ex de,hl
-   ld (__reg32a),hl
-   call __reg32a_clr2
-   ld a,5
-   call __acctoregb1
-   call __op_sub
-   ld de,(__reg32a+0)
+   ;sub/add 16
+   ld de,-5
+   add hl,de
+   ex de,hl
    ld (ix+-8),e
    ld (ix+-7),d
                        ; main.pas(20,3):   writeln(w, v);
@@ -121,12 +116,13 @@ _main:
    ld e,(ix+-8)
    ld d,(ix+-7)
    ex de,hl
-   ;sub/add ?+8=32
-   ld (__reg32a),hl
-   call __reg32a_clr2
+   ;sub/add 16
    ld a,(ix+-11)
-   call __op_sub_a
-   ld de,(__reg32a+0)
+   ld e,a
+   ld d,0
+   sub a
+   sbc hl,de
+   ex de,hl
    ld (ix+-8),e
    ld (ix+-7),d
                        ; main.pas(25,3):   writeln(v);
@@ -173,15 +169,19 @@ _main:
    ld e,(ix+-6)
    ld d,(ix+-5)
    ex de,hl
-   ld (__reg32a),hl
-   call __reg32a_clr2
+   ;sub/add 16
+   push hl
    push ix
    pop hl
    ld bc,-8
    add hl,bc
-   call __getarg2
-   call __op_sub
-   ld de,(__reg32a+0)
+   ld e,(hl)
+   inc hl
+   ld d,(hl)
+   pop hl
+   sub a
+   sbc hl,de
+   ex de,hl
    ld (ix+-6),e
    ld (ix+-5),d
                        ; main.pas(29,3):   writeln(w);
@@ -262,12 +262,9 @@ _main:
    ld e,(ix+-6)
    ld d,(ix+-5)
    ex de,hl
-   ld (__reg32a),hl
-   call __reg32a_clr2
-   ld a,3
-   call __acctoregb1
-   call __op_mul
-   ld de,(__reg32a+0)
+   ld bc,3
+   call __op_mul16
+   ex de,hl
    ld (ix+-6),e
    ld (ix+-5),d
                        ; main.pas(37,3):   writeln(w);
@@ -303,15 +300,16 @@ _main:
    ld e,(ix+-6)
    ld d,(ix+-5)
    ex de,hl
-   ld (__reg32a),hl
-   call __reg32a_clr2
+   push hl
    push ix
    pop hl
    ld bc,-8
    add hl,bc
    call __getarg2
-   call __op_mul
-   ld de,(__reg32a+0)
+   pop hl
+   ld bc,(__reg32b)
+   call __op_mul16
+   ex de,hl
    ld (ix+-6),e
    ld (ix+-5),d
                        ; main.pas(41,3):   writeln(w);
