@@ -10,16 +10,20 @@ Z80EX_BYTE ReadMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, int, void *user) {
   return static_cast<Machine *>(user)->memory[addr];
 }
 
+// The Spectrum's first 16K are its ROM: writes there are lost.
 void WriteMemory(Z80EX_CONTEXT *, Z80EX_WORD addr, Z80EX_BYTE value, void *user) {
-  static_cast<Machine *>(user)->memory[addr] = value;
+  Machine *machine = static_cast<Machine *>(user);
+  if (machine->kind == MachineKind::Zx && addr < 0x4000) return;
+  machine->memory[addr] = value;
 }
 
 // The console port reads standard input, one byte per IN.  At the end of
 // the input a last line that has no line end gets one, and from then on
-// every read gives 26 (Ctrl-Z).  Other ports see a floating bus.
+// every read gives 26 (Ctrl-Z).  Other ports, and every port of the CP/M
+// and Spectrum machines, see a floating bus.
 Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD port, void *user) {
   Machine *machine = static_cast<Machine *>(user);
-  if ((port & 0xff) != kConsolePort) return 0xff;
+  if ((port & 0xff) != kConsolePort || machine->kind != MachineKind::Flat) return 0xff;
   int c = machine->inputEnded ? EOF : std::fgetc(machine->input);
   if (c == EOF) {
     machine->inputEnded = true;
@@ -31,13 +35,14 @@ Z80EX_BYTE ReadPort(Z80EX_CONTEXT *, Z80EX_WORD port, void *user) {
   return static_cast<Z80EX_BYTE>(c);
 }
 
-// Every port but the status port is the console, so the program may use
-// any OUT form.
+// On the flat machine every port but the status port is the console, so the
+// program may use any OUT form.  CP/M and Spectrum programs reach the
+// console through their system only; the status port stays for all three.
 void WritePort(Z80EX_CONTEXT *, Z80EX_WORD port, Z80EX_BYTE value, void *user) {
   Machine *machine = static_cast<Machine *>(user);
   if ((port & 0xff) == kStatusPort)
     machine->status = value;
-  else
+  else if (machine->kind == MachineKind::Flat)
     std::fputc(value, machine->console);
 }
 
@@ -97,6 +102,13 @@ void StepInstruction(Machine &machine) {
   } while (z80ex_last_op_type(machine.cpu) != 0);
 }
 
+// Answers a call of the operating system when pc is at one of its entries.
+bool AtSystemEntry(Machine &machine, uint16_t pc, bool &stop, StopReason &reason) {
+  if (machine.kind == MachineKind::Cpm) return CpmEntry(machine, pc, stop, reason);
+  if (machine.kind == MachineKind::Zx) return ZxEntry(machine, pc, stop, reason);
+  return false;
+}
+
 }  // namespace
 
 bool MachineCreate(Machine &machine) {
@@ -110,10 +122,30 @@ void MachineDestroy(Machine &machine) {
   machine.cpu = nullptr;
 }
 
+std::string HexAddress(uint16_t address) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04Xh", address);
+  return text;
+}
+
+// Costs what the RET at the end of the real routine would.
+void ReturnFromCall(Machine &machine) {
+  uint16_t sp = z80ex_get_reg(machine.cpu, regSP);
+  z80ex_set_reg(machine.cpu, regPC, ReadWord(machine, sp));
+  z80ex_set_reg(machine.cpu, regSP, static_cast<uint16_t>(sp + 2));
+  machine.tstates += 10;
+}
+
 StopReason MachineRun(Machine &machine, uint16_t start, uint64_t limit) {
   z80ex_set_reg(machine.cpu, regPC, start);
   for (;;) {
     uint16_t pc = z80ex_get_reg(machine.cpu, regPC);
+    bool stop = false;
+    StopReason reason = StopReason::JumpToSelf;
+    if (AtSystemEntry(machine, pc, stop, reason)) {
+      if (stop) return reason;
+      continue;
+    }
     if (!machine.pending.empty()) NoteReturns(machine, pc);
     if (IsJumpToSelf(machine, pc)) return StopReason::JumpToSelf;
     if (machine.memory[pc] == 0x76) return StopReason::Halt;

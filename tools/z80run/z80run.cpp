@@ -1,19 +1,35 @@
-// z80run: runs a flat Z80 binary image and shows what it writes to its ports.
+// z80run: runs a Z80 program and shows what it writes to its console.
 //
-//   z80run [--tstates] [--limit N] [--load ADDR] [--start ADDR]
-//          [--measure ADDR]... image.bin
+//   z80run [--machine flat|cpm|zx] [--tstates] [--limit N] [--load ADDR]
+//          [--start ADDR] [--measure ADDR]... image
 //
-// The image is loaded at ADDR of --load (default 0, which is where
-// `objcopy -O binary` output of an `org 08000h` program begins) and run from
-// the --start address (default 08000h).  Every byte written by OUT goes to
-// standard output unchanged, except on the status port 0FFh; IN from the
-// console port 1 reads standard input (machine.cpp says how it ends).  The run ends
-// at `jp $`, `jr $` or HALT with the last byte written to the status port
-// as its status (0 when none was: a run-time error of the program gives its
-// number); past the --limit it ends with status 3; a bad command line or an
-// unreadable image gives status 2.  Reports of the runner itself (T-states,
-// timings, errors) go to standard error so they never mix with the program's
-// output.
+// --machine flat (the default): a flat binary image is loaded at ADDR of
+// --load (default 0, which is where `objcopy -O binary` output of an
+// `org 08000h` program begins) and run from the --start address (default
+// 08000h).  Every byte written by OUT goes to standard output unchanged,
+// except on the status port 0FFh; IN from the console port 1 reads standard
+// input (machine.cpp says how it ends).
+//
+// --machine cpm: a .COM file is loaded and started at 0100h under an
+// emulated CP/M 2.2 of which only the entry points exist (os_cpm.cpp): BDOS
+// console calls at 0005h read standard input and write standard output,
+// and the run ends at the warm boot (jp 0, BDOS function 0, or a RET from
+// the program).  A CP/M 3 program return code from BDOS function 108 of
+// 0FF00h and above gives its low byte as the status.
+//
+// --machine zx: a code block is loaded and started at 08000h (or --load,
+// --start) as RANDOMIZE USR starts it on a 48K Spectrum of which only the
+// ROM's entry points exist (os_zx.cpp): RST 10h prints in the ROM's
+// character set, the Spectrum's line end 0Dh written as "\n", CHAN-OPEN at
+// 1601h is accepted, and the run ends at the RET to BASIC.
+//
+// On every machine the last byte written to the status port 0FFh is the
+// run's status (0 when none was: a run-time error of the program gives its
+// number); `jp $`, `jr $` and HALT end a run; past the --limit it ends with
+// status 3; a bad command line, an unreadable or too large image, or a call
+// of a system routine the runner does not emulate gives status 2.  Reports
+// of the runner itself (T-states, timings, errors) go to standard error so
+// they never mix with the program's output.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -26,8 +42,11 @@
 namespace {
 
 struct Options {
+  MachineKind kind = MachineKind::Flat;
   bool show_tstates = false;
   uint64_t limit = 0;
+  bool load_given = false;
+  bool start_given = false;
   uint16_t load = 0x0000;
   uint16_t start = 0x8000;
   std::vector<uint16_t> measured;
@@ -35,8 +54,14 @@ struct Options {
 };
 
 const char kUsage[] =
-    "usage: z80run [--tstates] [--limit N] [--load ADDR] [--start ADDR] "
-    "[--measure ADDR]... image.bin\n";
+    "usage: z80run [--machine flat|cpm|zx] [--tstates] [--limit N] [--load ADDR]\n"
+    "              [--start ADDR] [--measure ADDR]... image\n"
+    "machines: flat  image at --load (0), run from --start (08000h), OUT is the console\n"
+    "          cpm   .COM at 0100h; only CP/M's entry points are emulated: BDOS console\n"
+    "                calls at 0005h, the end at the warm boot (jp 0)\n"
+    "          zx    code block at 08000h; only the 48K ROM's entry points are emulated:\n"
+    "                RST 10h printing (0Dh shown as a line end), CHAN-OPEN at 1601h,\n"
+    "                the end at the RET to BASIC\n";
 
 int Fail(const std::string &message) {
   std::fprintf(stderr, "z80run: %s\n", message.c_str());
@@ -70,12 +95,30 @@ bool ParseAddress(const char *text, uint16_t &address) {
   return true;
 }
 
+// A .COM file lives at 0100h, a Spectrum code block at 08000h, and both
+// start at their first byte.
+void SetMachineDefaults(Options &options) {
+  if (options.kind == MachineKind::Flat) return;
+  if (!options.load_given) options.load = options.kind == MachineKind::Cpm ? 0x0100 : 0x8000;
+  if (!options.start_given) options.start = options.load;
+}
+
 // Returns 0 when the options are usable, else the exit status to end with.
 int ParseOptions(int argc, char **argv, Options &options) {
   for (int i = 1; i < argc; i++) {
     std::string arg = argv[i];
     bool has_value = i + 1 < argc;
-    if (arg == "--tstates") {
+    if (arg == "--machine" && has_value) {
+      std::string name = argv[++i];
+      if (name == "flat")
+        options.kind = MachineKind::Flat;
+      else if (name == "cpm")
+        options.kind = MachineKind::Cpm;
+      else if (name == "zx")
+        options.kind = MachineKind::Zx;
+      else
+        return Fail("--machine wants flat, cpm or zx, not '" + name + "'");
+    } else if (arg == "--tstates") {
       options.show_tstates = true;
     } else if (arg == "--limit" && has_value) {
       if (!ParseNumber(argv[++i], UINT64_MAX, options.limit) || options.limit == 0)
@@ -86,8 +129,8 @@ int ParseOptions(int argc, char **argv, Options &options) {
       if (!ParseAddress(argv[++i], address))
         return Fail(arg + " wants an address from 0 to 0FFFFh, not '" +
                     std::string(argv[i]) + "'");
-      if (arg == "--load") options.load = address;
-      if (arg == "--start") options.start = address;
+      if (arg == "--load") options.load = address, options.load_given = true;
+      if (arg == "--start") options.start = address, options.start_given = true;
       if (arg == "--measure") options.measured.push_back(address);
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fputs(kUsage, stderr);
@@ -103,6 +146,7 @@ int ParseOptions(int argc, char **argv, Options &options) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  SetMachineDefaults(options);
   return 0;
 }
 
@@ -118,6 +162,12 @@ int LoadImage(Machine &machine, const Options &options) {
   if (failed) return Fail(std::string("cannot read '") + options.image + "'");
   if (too_big)
     return Fail(std::string("'") + options.image + "' does not fit in memory above the load address");
+  if (options.kind == MachineKind::Cpm && options.load + got > CpmMemoryTop()) {
+    char limits[80];
+    std::snprintf(limits, sizeof limits, ": %zu bytes from %04Xh pass the BDOS entry at %04Xh",
+                  got, options.load, CpmMemoryTop());
+    return Fail(std::string("'") + options.image + "' does not fit below the BDOS" + limits);
+  }
   return 0;
 }
 
@@ -147,7 +197,10 @@ int main(int argc, char **argv) {
     timing.entry = entry;
     machine.timings.push_back(timing);
   }
+  machine.kind = options.kind;
   if (!MachineCreate(machine)) return Fail("cannot create the Z80 emulation");
+  if (options.kind == MachineKind::Cpm) CpmPrepare(machine);
+  if (options.kind == MachineKind::Zx) ZxPrepare(machine);
 
   StopReason reason = MachineRun(machine, options.start, options.limit);
   MachineDestroy(machine);
@@ -161,6 +214,13 @@ int main(int argc, char **argv) {
                  static_cast<unsigned long long>(options.limit));
     return 3;
   }
+  if (reason == StopReason::Unemulated) {
+    std::fprintf(stderr, "z80run: %s\n", machine.os.problem.c_str());
+    return 2;
+  }
+  // CP/M 3 counts return codes from 0FF00h up as failures.
+  if (machine.status == 0 && machine.os.return_code >= 0xff00)
+    machine.status = static_cast<uint8_t>(machine.os.return_code);
   if (machine.status != 0)
     std::fprintf(stderr, "z80run: the program ended with status %d\n", machine.status);
   return machine.status;
