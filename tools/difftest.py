@@ -2,8 +2,8 @@
 """difftest.py: differential testing of tarnwick against Free Pascal.
 
     difftest.py [--count N] [--seed S] [--small] [--keep DIR] [--limit T]
-                [--tarnwick PATH] [--z80run PATH] [--quiet]
-    difftest.py --file PROG.pas [--keep DIR]
+                [--tarnwick PATH] [--tarnwick-arg=ARG]... [--z80run PATH] [--quiet]
+    difftest.py --file PROG.pas [--keep DIR] [--tarnwick-arg=ARG]...
 
 Generates N programs with tools/progen.py (seeds S, S+1, ...), and for each:
 
@@ -25,7 +25,9 @@ difference was found.
 Free Pascal comes from the Debian package fp-compiler: when fpc is missing
 and the script runs as root, it installs it with apt-get.  --file tests one
 existing program (in the dialect, with its {$i system.inc} line) instead of
-generated ones.
+generated ones.  --tarnwick-arg=ARG passes ARG to tarnwick before the
+source file (repeat it for more), e.g. --tarnwick-arg=-O for the optimizing
+mode.
 """
 import argparse
 import os
@@ -71,14 +73,15 @@ class Outcome:
         self.kind, self.detail = kind, detail
 
 
-def run_tarnwick(tarnwick, z80run, work, text, limit):
+def run_tarnwick(tarnwick, z80run, work, text, limit, tarnwick_args=()):
     with open(os.path.join(work, "prog.pas"), "w", newline="\n") as f:
         f.write(text)
     asm = os.path.join(work, "prog.asm")
     if os.path.exists(asm):
         os.remove(asm)
-    run = subprocess.run([tarnwick, "prog.pas"], cwd=work, stdin=subprocess.DEVNULL,
-                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
+    run = subprocess.run([tarnwick, *tarnwick_args, "prog.pas"], cwd=work,
+                         stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                         stderr=subprocess.STDOUT, timeout=60)
     console = run.stdout.decode(errors="replace")
     problems = [line for line in console.split("\n") if any(p in line for p in COMPILER_PROBLEMS)]
     if run.returncode != 0 or problems or not os.path.exists(asm):
@@ -151,10 +154,10 @@ def fpc_text_of(text):
                      if line.strip().lower() != "{$i system.inc}")
 
 
-def compare_one(tarnwick, z80run, work, text, limit, expected=None):
+def compare_one(tarnwick, z80run, work, text, limit, expected=None, tarnwick_args=()):
     """Returns (verdict, outcomes); verdict is same, differ, model, refused, limit."""
     fpc_text = fpc_text_of(text)
-    tw = run_tarnwick(tarnwick, z80run, work, text, limit)
+    tw = run_tarnwick(tarnwick, z80run, work, text, limit, tarnwick_args)
     fp = run_fpc(work, fpc_text)
     outcomes = {"tarnwick": tw, "fpc": fp}
     if fp.kind != "ok":
@@ -178,6 +181,8 @@ def main(argv):
     ap.add_argument("--keep", default=os.path.join(ROOT, "build-fz", "differences"))
     ap.add_argument("--limit", type=int, default=400000000, help="T-state limit per program")
     ap.add_argument("--tarnwick")
+    ap.add_argument("--tarnwick-arg", action="append", default=[], metavar="ARG",
+                    help="pass ARG to tarnwick (repeatable); write it --tarnwick-arg=-O")
     ap.add_argument("--z80run")
     ap.add_argument("--file", help="test this program instead of generated ones")
     ap.add_argument("--quiet", action="store_true")
@@ -199,7 +204,8 @@ def main(argv):
         prepare_work(work)
         if args.file:
             text = open(args.file).read()
-            verdict, outcomes = compare_one(tarnwick, z80run, work, text, args.limit)
+            verdict, outcomes = compare_one(tarnwick, z80run, work, text, args.limit,
+                                            tarnwick_args=args.tarnwick_arg)
             print("%s: %s" % (args.file, verdict))
             if verdict == "differ":
                 print(first_difference(outcomes["tarnwick"].detail, outcomes["fpc"].detail))
@@ -217,7 +223,8 @@ def main(argv):
             text = program.text()
             lines += text.count("\n")
             try:
-                verdict, outcomes = compare_one(tarnwick, z80run, work, text, args.limit, expected)
+                verdict, outcomes = compare_one(tarnwick, z80run, work, text, args.limit,
+                                                expected, args.tarnwick_arg)
             except subprocess.TimeoutExpired as timeout:
                 verdict, outcomes = "limit", {"timeout": Outcome("limit", str(timeout))}
             counts[verdict] = counts.get(verdict, 0) + 1
@@ -234,10 +241,11 @@ def main(argv):
                 print("seed %d: same" % seed)
     elapsed = time.time() - start
     programs = sum(counts.values())
-    print("difftest: %d programs, %d lines, %d same, %d differences, %d refused by tarnwick, "
+    mode = " (tarnwick %s)" % " ".join(args.tarnwick_arg) if args.tarnwick_arg else ""
+    print("difftest%s: %d programs, %d lines, %d same, %d differences, %d refused by tarnwick, "
           "%d refused by fpc, %d over the T-state limit, %d too big for the Z80, %d where fpc "
           "disagrees with the generator, %.0fs"
-          % (programs, lines, counts.get("same", 0), counts.get("differ", 0),
+          % (mode, programs, lines, counts.get("same", 0), counts.get("differ", 0),
              counts.get("refused", 0), counts.get("fpc-refused", 0), counts.get("limit", 0),
              counts.get("too-big", 0), counts.get("model", 0), elapsed))
     bad = sum(v for k, v in counts.items() if k != "same")
