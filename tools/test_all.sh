@@ -51,8 +51,11 @@ fi
 
 echo "== differential testing smoke run =="
 if command -v fpc >/dev/null; then
+  # The same programs in the default and in the optimizing mode.
   python3 tools/difftest.py --count 25 --seed 1 --quiet --tarnwick build/tarnwick \
     --z80run build/tools/z80run/z80run --keep build/differences
+  python3 tools/difftest.py --count 25 --seed 1 --quiet --tarnwick build/tarnwick \
+    --tarnwick-arg=-O --z80run build/tools/z80run/z80run --keep build/differences-O
 else
   echo "fpc not found: differential testing smoke run skipped"
 fi
