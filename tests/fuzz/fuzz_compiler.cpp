@@ -1,14 +1,16 @@
-// libFuzzer target: one compiler run per input, in-process.
+// libFuzzer target: compiles each input in-process in both modes, first
+// the default mode, then the optimizing mode (-O).
 //
 // The input is a main source file, optionally followed by the marker "\n@@\n"
 // and the text of an include file "inc.inc" that the main file may include
 // with {$i inc.inc}.  Every run starts from reset phase tables and a fresh
 // arena; compiler stops arrive as CompilerStop and end only the run.
 //
-// With TARNWICK_FUZZ_TWICE set in the environment every input is compiled
-// twice in a row and the two console outputs, exit statuses and .asm files
-// must be equal: a difference means some phase kept state from the run
-// before, and the target aborts so libFuzzer saves the input.
+// With TARNWICK_FUZZ_TWICE set in the environment both modes run twice
+// (default, -O, default, -O) and each mode's two console outputs, exit
+// statuses and .asm files must be equal: a difference means some phase kept
+// state from the run before (an -O run's state could leak into the default
+// run after it), and the target aborts so libFuzzer saves the input.
 #include <cctype>
 #include <cstdlib>
 #include <cstdint>
@@ -63,24 +65,30 @@ struct RunResult {
   std::string asmText;
 };
 
-RunResult CompileOnce() {
+RunResult CompileOnce(bool optimize) {
   std::remove("main.asm");
   std::ostringstream console;
   std::istringstream noInput;
   SetConsole(&console);
   SetConsoleInput(&noInput);
-  const char *argv[] = {"tarnwick", "main.pas"};
-  int status = RunCompiler(2, argv);
+  const char *defaultArgv[] = {"tarnwick", "main.pas"};
+  const char *optimizeArgv[] = {"tarnwick", "-O", "main.pas"};
+  int status = optimize ? RunCompiler(3, optimizeArgv) : RunCompiler(2, defaultArgv);
   SetConsole(nullptr);
   SetConsoleInput(nullptr);
   ArenaReset();
   return {status, console.str(), ReadText("main.asm")};
 }
 
-void ReportLeak(const RunResult &first, const RunResult &second) {
-  std::printf("state leak: the second run of the same input differs\n"
+bool SameResult(const RunResult &first, const RunResult &second) {
+  return first.status == second.status && first.console == second.console &&
+         first.asmText == second.asmText;
+}
+
+void ReportLeak(const char *mode, const RunResult &first, const RunResult &second) {
+  std::printf("state leak: the second run of the same input in the %s mode differs\n"
               "status %d / %d\n--- first console ---\n%s\n--- second console ---\n%s\n",
-              first.status, second.status, first.console.c_str(), second.console.c_str());
+              mode, first.status, second.status, first.console.c_str(), second.console.c_str());
   if (first.asmText != second.asmText)
     std::printf("(the .asm files differ too)\n");
   std::fflush(stdout);
@@ -104,12 +112,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   WriteText("inc.inc", includeText);
 
   static const bool twice = std::getenv("TARNWICK_FUZZ_TWICE") != nullptr;
-  RunResult first = CompileOnce();
+  RunResult firstDefault = CompileOnce(false);
+  RunResult firstOptimized = CompileOnce(true);
   if (twice) {
-    RunResult second = CompileOnce();
-    if (first.status != second.status || first.console != second.console ||
-        first.asmText != second.asmText)
-      ReportLeak(first, second);
+    RunResult secondDefault = CompileOnce(false);
+    if (!SameResult(firstDefault, secondDefault))
+      ReportLeak("default", firstDefault, secondDefault);
+    RunResult secondOptimized = CompileOnce(true);
+    if (!SameResult(firstOptimized, secondOptimized))
+      ReportLeak("optimizing", firstOptimized, secondOptimized);
   }
   return 0;
 }
