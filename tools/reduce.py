@@ -2,6 +2,7 @@
 """reduce.py: shrinks a program that tarnwick and Free Pascal disagree on.
 
     reduce.py PROG.pas [-o SMALL.pas] [--keep-line TEXT] [--same-first-line]
+              [--tarnwick-arg=ARG]...
 
 Keeps the program failing in the same way while it removes what it can:
 
@@ -18,6 +19,9 @@ test).  With --same-first-line the first differing line must also keep its
 label (the text before the first blank), so the reduction stays with the
 same difference.  The result goes to SMALL.pas (default PROG.reduced.pas).  --max-tries
 bounds the number of candidates tried (each costs two compilations).
+--tarnwick-arg=ARG passes ARG to tarnwick before the source file (repeat it
+for more), e.g. --tarnwick-arg=-O to reduce a difference of the optimizing
+mode.
 """
 import argparse
 import os
@@ -31,18 +35,23 @@ import difftest  # noqa: E402
 
 
 class Oracle:
-    def __init__(self, tarnwick, z80run, work, label, max_tries):
-        self.tarnwick, self.z80run, self.work, self.label = tarnwick, z80run, work, label
+    def __init__(self, tarnwick, z80run, work, tarnwick_args, max_tries):
+        self.tarnwick, self.z80run, self.work = tarnwick, z80run, work
+        self.tarnwick_args = tarnwick_args
+        self.label = None
         self.tries, self.max_tries = 0, max_tries
 
     def exhausted(self):
         return self.tries >= self.max_tries
 
+    def compare(self, text):
+        return difftest.compare_one(self.tarnwick, self.z80run, self.work, text, 50000000,
+                                    tarnwick_args=self.tarnwick_args)
+
     def fails(self, text):
         self.tries += 1
         try:
-            verdict, outcomes = difftest.compare_one(self.tarnwick, self.z80run, self.work, text,
-                                                     50000000)
+            verdict, outcomes = self.compare(text)
         except Exception:   # a timeout or a tool failure is not the same fault
             return False
         if verdict != "differ" or outcomes["tarnwick"].kind != "ok":
@@ -168,6 +177,8 @@ def main(argv):
     ap.add_argument("--same-first-line", action="store_true")
     ap.add_argument("--max-tries", type=int, default=600)
     ap.add_argument("--tarnwick")
+    ap.add_argument("--tarnwick-arg", action="append", default=[], metavar="ARG",
+                    help="pass ARG to tarnwick (repeatable); write it --tarnwick-arg=-O")
     ap.add_argument("--z80run")
     args = ap.parse_args(argv)
     tarnwick = difftest.find_tool(args.tarnwick, ["build-fz/tarnwick", "build/tarnwick"])
@@ -179,12 +190,13 @@ def main(argv):
     text = open(args.program).read()
     with tempfile.TemporaryDirectory(prefix="reduce_") as work:
         difftest.prepare_work(work)
-        verdict, outcomes = difftest.compare_one(tarnwick, z80run, work, text, 50000000)
+        oracle = Oracle(tarnwick, z80run, work, args.tarnwick_arg, args.max_tries)
+        verdict, outcomes = oracle.compare(text)
         if verdict != "differ":
             print("reduce: the program does not show a difference (%s)" % verdict)
             return 1
-        label = difference_label(outcomes) if args.same_first_line else None
-        oracle = Oracle(tarnwick, z80run, work, label, args.max_tries)
+        if args.same_first_line:
+            oracle.label = difference_label(outcomes)
         lines = text.rstrip("\n").split("\n")
         before = len(lines)
         for _ in range(3):
@@ -197,8 +209,7 @@ def main(argv):
         out = args.out or os.path.splitext(args.program)[0] + ".reduced.pas"
         with open(out, "w", newline="\n") as f:
             f.write("\n".join(lines) + "\n")
-        verdict, outcomes = difftest.compare_one(tarnwick, z80run, work, "\n".join(lines) + "\n",
-                                                 50000000)
+        verdict, outcomes = oracle.compare("\n".join(lines) + "\n")
         print("reduce: %d lines -> %d lines in %d tries: %s" % (before, len(lines), oracle.tries, out))
         if verdict == "differ":
             print(difftest.first_difference(outcomes["tarnwick"].detail, outcomes["fpc"].detail))
