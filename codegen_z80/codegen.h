@@ -81,7 +81,13 @@ Text CG_ParentFrameSlot(const ID *v);
 // load is emitted first when loadIy is set.
 Text CG_FrameText(CG_State &st, const ID *v, int32_t d, bool loadIy = true);
 
+// Leaves the operand's (or the variable's) address in hl; changes bc too
+// for frame variables, never a or de.
 void CG_OperandAddress(CG_State &st, const UasmOp *op);
+void CG_VarAddress(CG_State &st, const ID *v);
+// The address of a variable outside every frame: a number, or for a
+// main-program variable under -O an offset from the globals label.
+Text CG_FixedAddressText(const ID *v);
 void CG_OpOperand(CG_State &st, const UasmOp *op, const Text &mnemonic);
 void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic);
 
@@ -114,6 +120,16 @@ void CG_Op(CG_State &st, UasmOp *op);
 // The tests that turn the flags of a compare into the boolean in a
 // (between "ld a,1" and "xor a").
 void CG_FlagTests(CG_State &st, int32_t code);
+
+// ---- Direct code for -O (direct_*.cpp) ---------------------------------------------
+
+// Whether the direct code does a statement (st nil: only find out), or a
+// jump on a condition's value; made by the ops uasmop_direct and
+// uasmop_directjump.
+bool CG_DirectStatement(CG_State *st, Node *n);
+bool CG_DirectJump(CG_State *st, Node *condition, const Text &label, bool whenTrue);
+void CG_DirectOp(CG_State &st, const UasmOp *op);
+void ResetDirectCode();
 
 // ---- Pattern rules (patterns.cpp) --------------------------------------------------
 

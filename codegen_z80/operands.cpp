@@ -44,14 +44,20 @@ static void LoadNearReference(CG_State &st, const ID *v, const char *low, const 
   CG_Emit(st, "ld", high, CG_FrameText(st, v, 1, false));
 }
 
-// Leaves the operand's address in hl; changes bc too for frame variables,
-// never a or de.
+Text CG_FixedAddressText(const ID *v) {
+  if (VarFlags(v) & kVarGlobal)
+    return Text(kGlobalsLabel) + "+" + DecimalText(CG_Address(v));
+  return DecimalText(CG_Address(v));
+}
+
 void CG_OperandAddress(CG_State &st, const UasmOp *op) {
-  const ID *v = op->ident;
-  if (!v)
-    return;
+  if (op->ident)
+    CG_VarAddress(st, op->ident);
+}
+
+void CG_VarAddress(CG_State &st, const ID *v) {
   if (!CG_IsFrameVar(v)) {
-    CG_Emit(st, "ld", "hl", DecimalText(CG_Address(v)));
+    CG_Emit(st, "ld", "hl", CG_FixedAddressText(v));
     return;
   }
   if (CG_IsOwnVar(st, v)) {
@@ -78,7 +84,7 @@ void CG_OpOperand(CG_State &st, const UasmOp *op, const Text &mnemonic) {
   if (!v) {
     CG_Emit(st, mnemonic, CG_OpText(op), s);
   } else if (!CG_IsFrameVar(v)) {
-    CG_Emit(st, "ld", "hl", DecimalText(CG_Address(v)));
+    CG_Emit(st, "ld", "hl", CG_FixedAddressText(v));
     CG_Emit(st, mnemonic, "(hl)", s);
   } else if (!CG_IsNear(v)) {
     CG_OperandAddress(st, op);
@@ -108,9 +114,9 @@ void CG_AccOperand(CG_State &st, const UasmOp *op, const Text &mnemonic) {
     EmitOnA(st, mnemonic, CG_OpText(op));
   } else if (!CG_IsFrameVar(v)) {
     if (mnemonic == "ld") {
-      CG_Emit(st, "ld", "a", "(" + DecimalText(CG_Address(v)) + ")");
+      CG_Emit(st, "ld", "a", "(" + CG_FixedAddressText(v) + ")");
     } else {
-      CG_Emit(st, "ld", "hl", DecimalText(CG_Address(v)));
+      CG_Emit(st, "ld", "hl", CG_FixedAddressText(v));
       EmitOnA(st, mnemonic, "(hl)");
     }
   } else if (!CG_IsNear(v)) {

@@ -396,10 +396,9 @@ void CG_Op(CG_State &st, UasmOp *op) {
   case uasmop_label: CG_Emit(st, CG_OpName(op) + ":", "", ""); break;
   case uasmop_asmline: CG_Emit(st, CG_OpName(op), "", ""); break;
   case uasmop_defb: CG_Emit(st, "defb", CG_OpName(op), ""); break;
-  case uasmop_localconst:
-  case uasmop_reserved7:
-  case uasmop_reserved8:
-    break;
+  case uasmop_localconst: break;
+  case uasmop_direct:
+  case uasmop_directjump: CG_DirectOp(st, op); break;
   case uasmop_allocstack:
     ReportErrorLine("TODO del \"uasmop_allocstack\""); // its space would be missing
     break;

@@ -61,6 +61,8 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   CG_Emit(st, "jp", "$", "");
 
   CG_TranslateOps(st, first);
+  if (gOptions.optimize) // the main program's variables follow the last byte
+    CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
 
   if (ErrorCount() == 0) // a program with reported errors gets no output
     CG_WriteFile(CG_OutputFileName(CutText(gFirstArgument)), CG_FirstLine(list));
@@ -68,6 +70,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 
 void ResetCodeGenerator() {
   CG_ResetRules();
+  ResetDirectCode();
   gAsmLineList = nullptr;
   gOutputWriteStarted = false;
 }

@@ -35,6 +35,7 @@ constexpr int32_t kClassFile = 10;
 constexpr int32_t kClassUntyped = 11; // an untyped var or const parameter: any variable
 
 // Var record flags (bit n = element n of the storage-class set).
+constexpr uint16_t kVarGlobal = 0x0001; // -O: main-program variable, address from kGlobalsLabel
 constexpr uint16_t kVarResult = 0x0002;
 constexpr uint16_t kVarParameter = 0x0004;
 constexpr uint16_t kVarDeclared = 0x0008;
@@ -43,6 +44,8 @@ constexpr uint16_t kVarAbsolute = 0x0400;
 constexpr uint16_t kVarFrame = 0x0800;
 constexpr uint16_t kVarFixedAddress = 0x4000;
 constexpr uint16_t kVarConstant = 0x8000;
+// Where the main program's variables lie under -O (after the program's last byte).
+constexpr const char *kGlobalsLabel = "__globals";
 // The combinations the parser stores.
 constexpr uint16_t kFlagsValueParam = kVarParameter;                     // 0x0004
 constexpr uint16_t kFlagsRefParam = kVarParameter | kVarByReference;     // 0x0044

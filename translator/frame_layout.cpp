@@ -79,19 +79,49 @@ static int64_t LayoutLocals(ID *s) {
   return b;
 }
 
+// The stack grows down from 07FFFh towards the heap, which starts at 0100h
+// (the memory map of docs/runtime.md): every frame of a call chain must fit
+// in between.
+constexpr int64_t kStackBytes = 0x7FFF - 0x0100;
+
+int32_t gGlobalsSize = 0;
+
+// Under -O the main program, which runs once, keeps its variables and
+// temporaries at fixed addresses after the program's last byte (from the
+// globals label), where a single instruction reaches each of them; its
+// frame keeps nothing.  They are packed like a frame's: bytes and words
+// first.
+static void LayoutGlobals(ID *s) {
+  int64_t b = 0;
+  for (int pass = 0; pass < 2; pass++) {
+    for (ID *c = s->firstChild; c; c = c->next) {
+      int64_t size = TypeSize(c);
+      if (!NeedsLocalSlot(c) || (pass == 0) != (size == 1 || size == 2))
+        continue;
+      c->var->address = int32_t(b);
+      c->var->flags = uint16_t((c->var->flags & ~kVarFrame) | kVarGlobal);
+      b += size;
+      if (b > kStackBytes)
+        RunTimeStop(kStopLimit, "variables of the main program take more than " +
+                                    DecimalText(kStackBytes) + " bytes");
+    }
+  }
+  gGlobalsSize = int32_t(b);
+}
+
 void LayoutFrame(ID *s) {
   if (!s || !s->subr)
     return;
   SubrRec *r = s->subr;
   int64_t a = LayoutResultAddress(r, LayoutParameters(r));
   r->frameValue1 = CheckedFrameValue(a);
+  if (gOptions.optimize && r->isMain) {
+    LayoutGlobals(s);
+    r->frameValue2 = 0;
+    return;
+  }
   r->frameValue2 = CheckedFrameValue(LayoutLocals(s));
 }
-
-// The stack grows down from 07FFFh towards the heap, which starts at 0100h
-// (the memory map of docs/runtime.md): every frame of a call chain must fit
-// in between.
-constexpr int64_t kStackBytes = 0x7FFF - 0x0100;
 
 // Saved frame pointer, return address, arguments and locals.
 static int64_t FrameBytes(const SubrRec *r) {

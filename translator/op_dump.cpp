@@ -3,8 +3,8 @@
 
 static const char *const kOpNames[kUasmCodeCount] = {
     "uasmop_srcline",    "uasmop_subrbegin", "uasmop_enter",      "uasmop_label",
-    "uasmop_asmline",    "uasmop_defb",      "uasmop_localconst", "uasmop_reserved7",
-    "uasmop_reserved8",  "uasmop_allocstack", "uasmop_pusharg",   "uasmop_jump",
+    "uasmop_asmline",    "uasmop_defb",      "uasmop_localconst", "uasmop_direct",
+    "uasmop_directjump", "uasmop_allocstack", "uasmop_pusharg",   "uasmop_jump",
     "uasmop_jumptrue",   "uasmop_jumpfalse", "uasmop_call",       "uasmop_leave",
     "uasmop_nop",        "uasmop_storeind",  "uasmop_deref",      "uasmop_loadaddr",
     "uasmop_loadlabel",  "uasmop_reserved21", "uasmop_load",      "uasmop_store",

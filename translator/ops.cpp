@@ -21,6 +21,7 @@ void ResetTranslator() {
   gLabelCount = 0;
   gTempCount = 0;
   gLiveTemps = 0;
+  gGlobalsSize = 0;
   ResetLoopExits();
 }
 

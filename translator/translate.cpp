@@ -44,17 +44,6 @@ static void LoadFunctionResult(const SubrRec *r) {
 
 // ---- exit, break and continue ------------------------------------------------------------
 
-// Where break and continue of the innermost loop jump.  A label that only
-// they reach is defined only when one of them used it, so loops without
-// them translate as they always did.
-struct LoopExits {
-  Text continueLabel;
-  Text breakLabel;
-  bool continueUsed;
-  bool breakUsed;
-  LoopExits *outer;
-};
-
 static LoopExits *gInnermostLoop = nullptr;
 static Text gExitLabel; // the subroutine's exit label once an exit used it
 
@@ -63,12 +52,12 @@ void ResetLoopExits() {
   gExitLabel.clear();
 }
 
-static void EnterLoop(LoopExits &loop, const Text &continueLabel, const Text &breakLabel) {
+void EnterLoop(LoopExits &loop, const Text &continueLabel, const Text &breakLabel) {
   loop = LoopExits{continueLabel, breakLabel, false, false, gInnermostLoop};
   gInnermostLoop = &loop;
 }
 
-static void LeaveLoop(const LoopExits &loop) { gInnermostLoop = loop.outer; }
+void LeaveLoop(const LoopExits &loop) { gInnermostLoop = loop.outer; }
 
 // Node evaluation has reported a break or continue outside every loop.
 static void TranslateLoopJump(bool isBreak) {
@@ -109,17 +98,24 @@ void TranslateSubr(ID *s) {
 
 // ---- Control flow -----------------------------------------------------------------------
 
+// The condition (a one-node list), then a jump to label when it is false.
+static void JumpUnless(Node *condition, const Text &label) {
+  if (EmitDirectJump(condition, label, false))
+    return;
+  TranslateStatements(condition);
+  EmitText(uasmop_jumpfalse, label, 0);
+}
+
 // if C then A [else B]
 static void TranslateIf(Node *n) {
   Text l = NewLabel();
-  TranslateStatements(Child(n, 1));
   if (!Child(n, 3)) {
-    EmitText(uasmop_jumpfalse, l + "end", 0);
+    JumpUnless(Child(n, 1), l + "end");
     TranslateStatements(Child(n, 2));
     DefineLabel(l + "end");
     return;
   }
-  EmitText(uasmop_jumpfalse, l + "else", 0);
+  JumpUnless(Child(n, 1), l + "else");
   TranslateStatements(Child(n, 2));
   EmitText(uasmop_jump, l + "end", 0);
   DefineLabel(l + "else");
@@ -131,8 +127,7 @@ static void TranslateIf(Node *n) {
 static void TranslateWhile(Node *n) {
   Text l = NewLabel();
   DefineLabel(l);
-  TranslateStatements(Child(n, 1));
-  EmitText(uasmop_jumpfalse, l + "end", 0);
+  JumpUnless(Child(n, 1), l + "end");
   LoopExits loop;
   EnterLoop(loop, l, l + "end");
   TranslateStatements(Child(n, 2));
@@ -151,8 +146,7 @@ static void TranslateRepeat(Node *n) {
   LeaveLoop(loop);
   if (loop.continueUsed)
     DefineLabel(l + "cont");
-  TranslateStatements(Child(n, 1));
-  EmitText(uasmop_jumpfalse, l, 0);
+  JumpUnless(Child(n, 1), l);
   if (loop.breakUsed)
     DefineLabel(l + "end");
 }
@@ -187,6 +181,9 @@ static void LoadControlVariable(ID *v, int32_t size) {
 // start value is stored; the test for the last pass is "V = E", so the
 // variable never steps beyond the end value.
 static void TranslateFor(Node *n) {
+  LoopExits directLoop;
+  if (TranslateDirectFor(n, directLoop))
+    return;
   bool up = n->kind == kNodeForTo;
   Text l = NewLabel();
   ID *v = n->id;
@@ -299,7 +296,10 @@ void TranslateStatements(Node *list) {
     case kNodeExit: TranslateExit(n); break;
     case kNodeBreak: TranslateLoopJump(true); break;
     case kNodeContinue: TranslateLoopJump(false); break;
-    default: TranslateExpr(n); break;
+    default:
+      if (!EmitDirectStatement(n))
+        TranslateExpr(n);
+      break;
     }
   }
 }

@@ -13,6 +13,19 @@ ID *SaveTempFor(int32_t size, bool isSigned);
 
 // ---- translate.cpp ----------------------------------------------------------------------
 
+// Where break and continue of the innermost loop jump.  A label that only
+// they reach is defined only when one of them used it, so loops without
+// them translate as they always did.
+struct LoopExits {
+  Text continueLabel;
+  Text breakLabel;
+  bool continueUsed;
+  bool breakUsed;
+  LoopExits *outer;
+};
+void EnterLoop(LoopExits &loop, const Text &continueLabel, const Text &breakLabel);
+void LeaveLoop(const LoopExits &loop);
+
 // Forgets the loops and the exit label of the subroutine being translated.
 void ResetLoopExits();
 // Loads the character code of a one-character string constant.
@@ -32,6 +45,15 @@ bool IsComparison(int32_t kind);
 bool IsAddressable(const Node *n);
 // Size of the node's type record, else the node's own size.
 int32_t ValueSize(const Node *n);
+
+// ---- translate_direct.cpp (-O) ---------------------------------------------------------
+
+// Each emits the direct op and returns true when the code generator can do
+// the statement, the condition's jump or the whole for loop straight from
+// the nodes; else it emits nothing.
+bool EmitDirectStatement(Node *n);
+bool EmitDirectJump(Node *condition, const Text &label, bool whenTrue);
+bool TranslateDirectFor(Node *n, LoopExits &loop);
 
 // ---- translate_calls.cpp ----------------------------------------------------------------
 

@@ -21,8 +21,9 @@ enum UasmCode : int32_t {
   uasmop_asmline = 4,     // text = one line of assembly (may be empty)
   uasmop_defb = 5,        // text = decimal byte value
   uasmop_localconst = 6,  // ident = constant of the subroutine; no code
-  uasmop_reserved7 = 7,   // never made
-  uasmop_reserved8 = 8,   // never made
+  uasmop_direct = 7,      // node = a statement compiled straight from its tree (-O)
+  uasmop_directjump = 8,  // node = a condition, text = label; jumps when the
+                          // condition is false (size 0) or true (size 1) (-O)
   uasmop_allocstack = 9,  // never made (obsolete)
   uasmop_pusharg = 10,    // push the accumulator as one 4-byte slot
   uasmop_jump = 11,       // text = label
@@ -77,7 +78,8 @@ struct UasmOp {
   uint8_t extension;         // kExtendZero or kExtendSign: how the value widens
   ID *ident;                 // identifier operand, or nil
   HeapText text;             // text operand, or nil (an empty text is nil)
-  void *unused[3];           // cleared, never used
+  Node *node;                // uasmop_direct and uasmop_directjump only
+  void *unused[2];           // cleared, never used
 };
 
 // How the value an op leaves is widened wherever the code generator holds it
@@ -154,6 +156,8 @@ static_assert(-kSavedParentFrameOffset <= kFrameUnusedBytes && kSavedParentFrame
 // list given by any of its ops.
 void LayoutFrames(UasmOp *op);
 void LayoutFrame(ID *s);
+// Bytes of the main program's variables at the globals label (-O only).
+extern int32_t gGlobalsSize;
 
 // ---- Readable dump --------------------------------------------------------------------
 

@@ -113,8 +113,6 @@ TEST_F(CodegenOpsTest, AsmLinesAreCopiedAndEmptyOnesStayEmpty) {
 
 TEST_F(CodegenOpsTest, OpsWithoutCodeEmitNothing) {
   General(OpI(uasmop_localconst, Var(f_, "c_17", 1, -1), 1));
-  General(Op(uasmop_reserved7));
-  General(Op(uasmop_reserved8));
   General(Op(uasmop_nop, 0));
   EXPECT_EQ(Emitted(), Lines({"   nop"}));
   EXPECT_EQ(Output(), "");

@@ -1,0 +1,114 @@
+// Direct code: assignments of 8- and 16-bit values, calls as statements,
+// and the two ops that carry a statement or a condition from the
+// translator to the code generator.
+#include "codegen_z80/direct.h"
+#include "translator/translate_internal.h"
+
+namespace {
+
+bool IsScalarTarget(const Node *t) {
+  return t && (t->typeClass == kClassInteger || t->typeClass == kClassChar ||
+               t->typeClass == kClassBoolean || t->typeClass == kClassPointer) &&
+         (t->size == 1 || t->size == 2);
+}
+
+// The value of a simple right side into a; hl kept.
+bool SimpleIntoA(Direct &d, Node *value) {
+  int64_t v;
+  if (D_Constant(value, v)) {
+    D_Emit(d, "ld", "a", DecimalText(v & 255));
+    return true;
+  }
+  D_Emit(d, "push", "hl");
+  bool ok = D_ValueA(d, value);
+  D_Emit(d, "pop", "hl");
+  return ok;
+}
+
+void StoreDEAtHL(Direct &d) {
+  D_Emit(d, "ld", "(hl)", "e");
+  D_Emit(d, "inc", "hl");
+  D_Emit(d, "ld", "(hl)", "d");
+}
+
+// target := value.  The general code takes a constant or variable value
+// after the target's address, anything else before it; with calls on
+// either side that order is kept.
+bool Assign(Direct &d, Node *n) {
+  Node *target = Child(n, 1), *value = Child(n, 2);
+  if (!IsScalarTarget(target) || !value || !IsAddressable(target))
+    return false;
+  bool byte = target->size == 1;
+  Text operand;
+  if (target->kind == kNodeVarRef) {
+    if (!(byte ? D_ValueA(d, value) : D_ValueHL(d, value)))
+      return false;
+    D_StoreVar(d, target->id, byte);
+    return true;
+  }
+  bool targetFirst = D_IsSimple(value);
+  if (targetFirst && !D_HasCall(target)) {
+    if (!D_AddressHL(d, target))
+      return false;
+    if (byte) {
+      int64_t v;
+      if (D_Constant(value, v)) {
+        D_Emit(d, "ld", "(hl)", DecimalText(v & 255));
+        return true;
+      }
+      if (!SimpleIntoA(d, value))
+        return false;
+      D_Emit(d, "ld", "(hl)", "a");
+      return true;
+    }
+    D_SimpleIntoDE(d, value);
+    StoreDEAtHL(d);
+    return true;
+  }
+  if (targetFirst)
+    return false; // a call in the target's index: left to the general code
+  if (!(byte ? D_ValueA(d, value) : D_ValueHL(d, value)))
+    return false;
+  if (D_FixedOperand(d, target, operand)) {
+    D_Emit(d, "ld", operand, byte ? "a" : "hl");
+    return true;
+  }
+  D_Emit(d, "push", byte ? "af" : "hl");
+  if (!D_AddressHL(d, target))
+    return false;
+  if (byte) {
+    D_Emit(d, "pop", "af");
+    D_Emit(d, "ld", "(hl)", "a");
+  } else {
+    D_Emit(d, "pop", "de");
+    StoreDEAtHL(d);
+  }
+  return true;
+}
+
+} // namespace
+
+bool CG_DirectStatement(CG_State *st, Node *n) {
+  Direct d{st};
+  if (!n)
+    return false;
+  if (n->kind == kNodeAssign)
+    return Assign(d, n);
+  if (n->kind == kNodeCall)
+    return D_Call(d, n);
+  return false;
+}
+
+bool CG_DirectJump(CG_State *st, Node *condition, const Text &label, bool whenTrue) {
+  Direct d{st};
+  return D_JumpIf(d, condition, label, whenTrue);
+}
+
+// A statement the translator found the direct code can do; it can again.
+void CG_DirectOp(CG_State &st, const UasmOp *op) {
+  bool done = op->code == uasmop_direct
+                  ? CG_DirectStatement(&st, op->node)
+                  : CG_DirectJump(&st, op->node, CG_OpText(op), op->size == 1);
+  if (!done)
+    ReportErrorLine("Error in CG, direct code: ");
+}

@@ -1,0 +1,140 @@
+// Under -O, statements and conditions that the code generator compiles
+// straight from their node trees (see codegen_z80/direct.h) travel as one
+// op carrying the node; everything else is translated as always.  A for
+// loop over a byte or word variable is built from such ops too, with the
+// nodes of its steps made here.
+#include "codegen_z80/direct.h"
+#include "translator/translate_internal.h"
+
+bool EmitDirectStatement(Node *n) {
+  if (!gOptions.optimize || !CG_DirectStatement(nullptr, n))
+    return false;
+  EmitText(uasmop_direct, "", 0)->node = n;
+  return true;
+}
+
+// A condition list of one node whose value decides a jump.
+bool EmitDirectJump(Node *condition, const Text &label, bool whenTrue) {
+  if (!gOptions.optimize || !condition || condition->next ||
+      !CG_DirectJump(nullptr, condition, label, whenTrue))
+    return false;
+  EmitSrcLine(condition);
+  EmitText(uasmop_directjump, label, whenTrue ? 1 : 0)->node = condition;
+  return true;
+}
+
+// ---- Nodes of a for loop's steps ---------------------------------------------------
+
+static void TypeNode(Node *n, const TypeDescr *t, int32_t typeClass) {
+  n->typeClass = typeClass;
+  n->size = int32_t(t->size);
+  n->isSigned = t->low < 0;
+  n->operandClass = kClassInteger;
+  n->isValue = 1;
+}
+
+static Node *VarNode(ID *v) {
+  Node *n = CreateNode(kNodeVarRef, 0);
+  n->id = v;
+  n->type = v->type;
+  TypeNode(n, v->type, v->type->typeClass);
+  return n;
+}
+
+static Node *ConstantNode(int64_t value, const TypeDescr *t) {
+  Node *n = CreateNodeText(kNodeIntConst, 0, nullptr, nullptr, nullptr, DecimalText(value));
+  TypeNode(n, t, kClassInteger);
+  return n;
+}
+
+static Node *BinaryNode(int32_t kind, Node *a, Node *b, const TypeDescr *t, int32_t typeClass) {
+  Node *n = CreateNode(kind, 2, a, b);
+  TypeNode(n, t, typeClass);
+  if (typeClass == kClassBoolean)
+    n->size = 1;
+  return n;
+}
+
+static Node *AssignNode(ID *v, Node *value) {
+  return BinaryNode(kNodeAssign, VarNode(v), value, v->type, v->type->typeClass);
+}
+
+// A constant end value as the loop variable's own type holds it.
+static int64_t AsTypeHolds(int64_t value, const TypeDescr *t) {
+  int bits = 8 * int(t->size);
+  value &= (int64_t(1) << bits) - 1;
+  if (t->low < 0 && value >= (int64_t(1) << (bits - 1)))
+    value -= int64_t(1) << bits;
+  return value;
+}
+
+static bool IsLoopVariable(const ID *v) {
+  const TypeDescr *t = v ? v->type : nullptr;
+  return t && v->kind == kIdVar && v->var && (t->size == 1 || t->size == 2) &&
+         (t->typeClass == kClassInteger || t->typeClass == kClassChar ||
+          t->typeClass == kClassBoolean);
+}
+
+struct ForSteps {
+  Node *first, *saveEnd, *enter, *step, *again;
+};
+
+// v := start; [t := end;] enter when v <= t (>= for downto); after each
+// pass leave when v = t, else v := v + 1 (- 1).
+static bool MakeForSteps(Node *n, ForSteps &s) {
+  ID *v = n->id;
+  Node *start = Child(n, 1), *end = Child(n, 2);
+  if (!IsLoopVariable(v) || !start || !end || start->next || end->next)
+    return false;
+  const TypeDescr *t = v->type;
+  bool up = n->kind == kNodeForTo;
+  s.first = AssignNode(v, start);
+  s.saveEnd = nullptr;
+  Node *endValue;
+  int64_t k;
+  if (D_Constant(end, k)) {
+    endValue = ConstantNode(AsTypeHolds(k, t), t);
+  } else {
+    ID *temp = NewTemp(const_cast<TypeDescr *>(t));
+    s.saveEnd = AssignNode(temp, end);
+    endValue = VarNode(temp);
+  }
+  s.enter = BinaryNode(up ? kNodeLessEqual : kNodeGreaterEqual, VarNode(v), endValue, t,
+                       kClassBoolean);
+  s.step = AssignNode(v, BinaryNode(up ? kNodeAdd : kNodeSub, VarNode(v), ConstantNode(1, t), t,
+                                    kClassInteger));
+  s.again = BinaryNode(kNodeNotEqual, VarNode(v), endValue, t, kClassBoolean);
+  return CG_DirectStatement(nullptr, s.first) &&
+         (!s.saveEnd || CG_DirectStatement(nullptr, s.saveEnd)) &&
+         CG_DirectJump(nullptr, s.enter, "", false) && CG_DirectStatement(nullptr, s.step) &&
+         CG_DirectJump(nullptr, s.again, "", true);
+}
+
+static void EmitStep(Node *n) { EmitText(uasmop_direct, "", 0)->node = n; }
+
+static void EmitJumpStep(Node *n, const Text &label, bool whenTrue) {
+  EmitText(uasmop_directjump, label, whenTrue ? 1 : 0)->node = n;
+}
+
+bool TranslateDirectFor(Node *n, LoopExits &loop) {
+  ForSteps s;
+  if (!gOptions.optimize || !MakeForSteps(n, s))
+    return false;
+  Text l = NewLabel();
+  EmitStep(s.first);
+  if (s.saveEnd)
+    EmitStep(s.saveEnd);
+  EmitJumpStep(s.enter, l + "end", false);
+  EmitText(uasmop_jump, l + "first", 0);
+  DefineLabel(l + "loop");
+  EmitStep(s.step);
+  DefineLabel(l + "first");
+  EnterLoop(loop, l + "next", l + "end");
+  TranslateStatements(Child(n, 3));
+  LeaveLoop(loop);
+  if (loop.continueUsed)
+    DefineLabel(l + "next");
+  EmitJumpStep(s.again, l + "loop", true);
+  DefineLabel(l + "end");
+  return true;
+}
