@@ -86,6 +86,8 @@ bool CompareBytes(Direct &d, Node *n, Text &cc) {
       D_Emit(d, "ld", "b", "a");
       D_Emit(d, "ld", "a", DecimalText(k & 255));
       D_Emit(d, "cp", "b");
+    } else if (k == 0 && (kind == kNodeEqual || kind == kNodeNotEqual)) {
+      D_Emit(d, "or", "a");
     } else {
       D_Emit(d, "cp", DecimalText(k & 255));
     }

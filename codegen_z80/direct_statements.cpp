@@ -86,16 +86,79 @@ bool Assign(Direct &d, Node *n) {
   return true;
 }
 
+bool IsCallOf(const Node *n, const char *name, int32_t firstClass, int32_t secondClass) {
+  const SubrRec *r = n && n->kind == kNodeCall && n->id && n->id->kind == kIdSubr
+                         ? n->id->subr
+                         : nullptr;
+  return r && NameText(n->id) == name && n->childCount == 2 && r->paramCount == 2 &&
+         r->paramTypes[0] && r->paramTypes[0]->typeClass == firstClass && r->paramTypes[1] &&
+         r->paramTypes[1]->typeClass == secondClass;
+}
+
+// s := s + c for a string variable s (not a parameter) and a char c: the
+// character goes on the end unless s is full, which is what assigning
+// the longer string would keep.
+bool AppendChar(Direct &d, Node *n) {
+  if (!IsCallOf(n, "str_assign", kClassString, kClassString))
+    return false;
+  Node *s = Child(n, 1), *sum = Child(n, 2);
+  if (!IsCallOf(sum, "str_add", kClassString, kClassChar) || !s || s->kind != kNodeVarRef ||
+      !s->id || !s->id->var || (s->id->var->flags & (kVarParameter | kVarConstant)) ||
+      !s->id->type || s->id->type->typeClass != kClassString || !Child(sum, 1) ||
+      Child(sum, 1)->kind != kNodeVarRef || Child(sum, 1)->id != s->id)
+    return false;
+  int64_t capacity = s->id->type->high;
+  if (capacity < 0 || capacity > kMaxStringLength || !D_ValueA(d, Child(sum, 2)))
+    return false;
+  Text full = D_NewLabel(d);
+  D_Emit(d, "push", "af");
+  if (!D_AddressHL(d, s))
+    return false;
+  D_Emit(d, "pop", "bc");
+  D_Emit(d, "ld", "a", "(hl)");
+  D_Emit(d, "cp", DecimalText(capacity));
+  D_Emit(d, "jr", "nc", full);
+  D_Emit(d, "inc", "(hl)");
+  D_Emit(d, "inc", "a");
+  D_Emit(d, "ld", "e", "a");
+  D_Emit(d, "ld", "d", "0");
+  D_Emit(d, "add", "hl", "de");
+  D_Emit(d, "ld", "(hl)", "b");
+  D_Label(d, full);
+  return true;
+}
+
+// A function's byte or word result into __reg32a, widened by its type, as
+// the general code leaves a function's value.
+bool LoadResult(Direct &d, Node *n) {
+  if (!D_ValueHL(d, n))
+    return false;
+  D_Emit(d, "ld", "(__reg32a)", "hl");
+  if (n->isSigned) {
+    D_Emit(d, "ld", "a", "h");
+    D_Emit(d, "rla");
+    D_Emit(d, "sbc", "a", "a");
+    D_Emit(d, "ld", "l", "a");
+    D_Emit(d, "ld", "h", "a");
+  } else {
+    D_Emit(d, "ld", "hl", "0");
+  }
+  D_Emit(d, "ld", "(__reg32a+2)", "hl");
+  return true;
+}
+
 } // namespace
 
 bool CG_DirectStatement(CG_State *st, Node *n) {
   Direct d{st};
   if (!n)
     return false;
+  if (n->kind == kNodeVarRef)
+    return LoadResult(d, n);
   if (n->kind == kNodeAssign)
     return Assign(d, n);
   if (n->kind == kNodeCall)
-    return D_Call(d, n);
+    return AppendChar(d, n) || D_Call(d, n);
   return false;
 }
 

@@ -254,6 +254,82 @@ Text ByteSource(Direct &d, const Node *b) {
   return "";
 }
 
+// ---- Inlined functions -------------------------------------------------------------
+
+Node *CastNode(Node *child, const TypeDescr *t) {
+  Node *n = CreateNode(kNodeTypeCast, 1, child);
+  n->type = const_cast<TypeDescr *>(t);
+  n->typeClass = t->typeClass;
+  n->size = int32_t(t->size);
+  n->isSigned = t->low < 0;
+  n->operandClass = t->typeClass;
+  n->isValue = 1;
+  return n;
+}
+
+int ParameterIndex(const SubrRec *r, const ID *v) {
+  for (int i = 1; i <= r->paramCount; i++)
+    if (r->params[i - 1] == v && r->paramModes[i - 1] == kModeValue)
+      return i;
+  return 0;
+}
+
+// A copy of a function body's expression with each value parameter
+// replaced by its argument (as the parameter's type holds it); nil when
+// the expression reads anything but those parameters, main-program
+// variables and constants, or calls anything.
+Node *Substituted(const Node *e, const SubrRec *r, Node *call) {
+  if (!e || e->kind == kNodeCall || e->kind == kNodeAddressOf)
+    return nullptr;
+  if (e->kind == kNodeVarRef) {
+    if (int i = ParameterIndex(r, e->id); i > 0)
+      return i <= call->childCount && Child(call, i) && r->paramTypes[i - 1]
+                 ? CastNode(Child(call, i), r->paramTypes[i - 1])
+                 : nullptr;
+    const ID *owner = e->id ? e->id->parent : nullptr;
+    bool global = owner && owner->subr && owner->subr->isMain;
+    bool absolute = FlagsOf(e->id) & kVarAbsolute;
+    if (!IsPlainVar(e) || !(global || absolute))
+      return nullptr;
+  }
+  Node *copy = NewRecord<Node>();
+  *copy = *e;
+  copy->next = nullptr;
+  for (int i = 1; i <= e->childCount; i++)
+    if (Child(e, i) && !(copy->children[i - 1] = Substituted(Child(e, i), r, call)))
+      return nullptr;
+  return copy;
+}
+
+bool IsAsmLine(const Node *n, const char *text) {
+  return n && n->kind == kNodeAsm && NodeText(n) == text;
+}
+
+// The value of a call of a function whose whole body is "result := E"
+// over its value parameters, or the two asm lines that copy its byte
+// parameter into its byte result (chr); nil for any other call, and for
+// calls whose arguments call something themselves.
+Node *InlinedCall(Node *call) {
+  const SubrRec *r = call->id && call->id->kind == kIdSubr ? call->id->subr : nullptr;
+  if (!r || !r->result || !r->resultType || r->resultType->size > 2 ||
+      call->childCount != r->paramCount)
+    return nullptr;
+  for (int i = 1; i <= call->childCount; i++)
+    if (D_HasCall(Child(call, i)))
+      return nullptr;
+  const Node *body = r->body;
+  if (r->paramCount == 1 && call->childCount == 1 && r->resultType->size == 1 &&
+      r->paramTypes[0] && r->paramTypes[0]->size == 1 && r->paramModes[0] == kModeValue &&
+      IsAsmLine(body, "ld a,(ix+4)") && IsAsmLine(body->next, "ld (ix-5),a") &&
+      !body->next->next)
+    return CastNode(CastNode(Child(call, 1), r->paramTypes[0]), r->resultType);
+  if (!body || body->next || body->kind != kNodeAssign || !Child(body, 1) ||
+      Child(body, 1)->kind != kNodeVarRef || Child(body, 1)->id != r->result)
+    return nullptr;
+  Node *e = Substituted(Child(body, 2), r, call);
+  return e ? CastNode(e, r->resultType) : nullptr;
+}
+
 } // namespace
 
 void D_StoreVar(Direct &d, const ID *v, bool byte) {
@@ -755,6 +831,8 @@ bool D_ValueA(Direct &d, Node *n) {
   case kNodeTypeCast:
     return CastChildIsScalar(n) && D_ValueA(d, Child(n, 1));
   case kNodeCall:
+    if (Node *inlined = InlinedCall(n))
+      return D_ValueA(d, inlined);
     if (!D_Call(d, n))
       return false;
     D_Emit(d, "ld", "a", "(__reg32a)");
@@ -849,6 +927,8 @@ bool D_ValueHL(Direct &d, Node *n) {
   case kNodeTypeCast:
     return CastChildIsScalar(n) && D_ValueHL(d, Child(n, 1));
   case kNodeCall:
+    if (Node *inlined = InlinedCall(n))
+      return D_ValueHL(d, inlined);
     if (!D_Call(d, n))
       return false;
     D_Emit(d, "ld", "hl", "(__reg32a)");

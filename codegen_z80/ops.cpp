@@ -66,6 +66,29 @@ static void RestoreParentFrame(CG_State &st) {
   CG_Emit(st, "ld", "(parentframe" + DecimalText(st.currentSubr->parentFrameMark) + ")", "bc");
 }
 
+// A function whose result is too big for __reg32a returns its address in hl.
+static bool ReturnsAddressInHL(const SubrRec *subr) {
+  const TypeDescr *t = subr && subr->result ? subr->resultType : nullptr;
+  return t && (t->size > 4 || t->size == 3);
+}
+
+// Under -O, where hl holds nothing for the caller: the return address
+// into hl, the parameter area popped or skipped, then a jump back.
+static void DropParametersAndReturn(CG_State &st, int32_t paramSize) {
+  if (paramSize <= 8) {
+    CG_Emit(st, "pop", "hl", "");
+    for (int32_t i = 0; i < paramSize; i += 2)
+      CG_Emit(st, "pop", "de", "");
+  } else {
+    CG_Emit(st, "pop", "de", "");
+    CG_Emit(st, "ld", "hl", DecimalText(paramSize));
+    CG_Emit(st, "add", "hl", "sp");
+    CG_Emit(st, "ld", "sp", "hl");
+    CG_Emit(st, "ex", "de", "hl");
+  }
+  CG_Emit(st, "jp", "(hl)", "");
+}
+
 // Epilogue: the callee drops its own parameter area; hl survives it.
 static void Epilogue(CG_State &st, const UasmOp *op) {
   const SubrRec *subr = st.currentSubr ? st.currentSubr->subr : nullptr;
@@ -78,6 +101,10 @@ static void Epilogue(CG_State &st, const UasmOp *op) {
   RestoreParentFrame(st);
   CG_Emit(st, "ld", "sp", "ix");
   CG_Emit(st, "pop", "ix", "");
+  if (paramSize != 0 && gOptions.optimize && !ReturnsAddressInHL(subr)) {
+    DropParametersAndReturn(st, paramSize);
+    return;
+  }
   if (paramSize != 0) {
     CG_Emit(st, "pop", "bc", "");
     CG_Emit(st, "ex", "de", "hl");

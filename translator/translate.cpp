@@ -38,6 +38,8 @@ static void LoadFunctionResult(const SubrRec *r) {
   const TypeDescr *t = r->resultType ? r->resultType : r->result->type;
   if (t && TravelsByAddress(t->size))
     EmitIdent(uasmop_loadaddr, r->result, 4);
+  else if (EmitDirectResult(r->result))
+    return;
   else
     EmitIdent(uasmop_load, r->result, 4);
 }
@@ -98,11 +100,20 @@ void TranslateSubr(ID *s) {
 
 // ---- Control flow -----------------------------------------------------------------------
 
+// A list of expressions whose values are used (a condition, a bound, a
+// selector): unlike a statement, a call there keeps its value.
+static void TranslateValues(Node *list) {
+  for (Node *n = list; n; n = n->next) {
+    EmitSrcLine(n);
+    TranslateExpr(n);
+  }
+}
+
 // The condition (a one-node list), then a jump to label when it is false.
 static void JumpUnless(Node *condition, const Text &label) {
   if (EmitDirectJump(condition, label, false))
     return;
-  TranslateStatements(condition);
+  TranslateValues(condition);
   EmitText(uasmop_jumpfalse, label, 0);
 }
 
@@ -166,7 +177,7 @@ static void TranslateForBound(Node *bound) {
     LoadCharLiteral(bound);
     return;
   }
-  TranslateStatements(bound);
+  TranslateValues(bound);
 }
 
 // A load of the control variable carries its signedness, so that the
@@ -262,7 +273,7 @@ static int CountCaseBranches(const Node *branch) {
 static void TranslateCase(Node *n) {
   Text l = NewLabel();
   Node *selector = Child(n, 1);
-  TranslateStatements(selector);
+  TranslateValues(selector);
   ID *t = SaveTempFor(selector ? selector->size : 0, selector && selector->isSigned);
   Node *branches = Child(n, 2);
   CountCaseBranches(branches);

@@ -77,6 +77,7 @@ static bool IsLoopVariable(const ID *v) {
 
 struct ForSteps {
   Node *first, *saveEnd, *enter, *step, *again;
+  bool entersSurely; // constant bounds the right way round
 };
 
 // v := start; [t := end;] enter when v <= t (>= for downto); after each
@@ -99,6 +100,10 @@ static bool MakeForSteps(Node *n, ForSteps &s) {
     s.saveEnd = AssignNode(temp, end);
     endValue = VarNode(temp);
   }
+  int64_t k0;
+  s.entersSurely = !s.saveEnd && D_Constant(start, k0) &&
+                   (up ? AsTypeHolds(k0, t) <= AsTypeHolds(k, t)
+                       : AsTypeHolds(k0, t) >= AsTypeHolds(k, t));
   s.enter = BinaryNode(up ? kNodeLessEqual : kNodeGreaterEqual, VarNode(v), endValue, t,
                        kClassBoolean);
   s.step = AssignNode(v, BinaryNode(up ? kNodeAdd : kNodeSub, VarNode(v), ConstantNode(1, t), t,
@@ -116,6 +121,15 @@ static void EmitJumpStep(Node *n, const Text &label, bool whenTrue) {
   EmitText(uasmop_directjump, label, whenTrue ? 1 : 0)->node = n;
 }
 
+// A function's value into the accumulator, as the general code leaves it.
+bool EmitDirectResult(ID *result) {
+  if (!gOptions.optimize || !result || !result->type || result->type->size > 2 ||
+      !CG_DirectStatement(nullptr, VarNode(result)))
+    return false;
+  EmitText(uasmop_direct, "", 0)->node = VarNode(result);
+  return true;
+}
+
 bool TranslateDirectFor(Node *n, LoopExits &loop) {
   ForSteps s;
   if (!gOptions.optimize || !MakeForSteps(n, s))
@@ -124,7 +138,8 @@ bool TranslateDirectFor(Node *n, LoopExits &loop) {
   EmitStep(s.first);
   if (s.saveEnd)
     EmitStep(s.saveEnd);
-  EmitJumpStep(s.enter, l + "end", false);
+  if (!s.entersSurely)
+    EmitJumpStep(s.enter, l + "end", false);
   EmitText(uasmop_jump, l + "first", 0);
   DefineLabel(l + "loop");
   EmitStep(s.step);

@@ -54,6 +54,7 @@ int32_t ValueSize(const Node *n);
 bool EmitDirectStatement(Node *n);
 bool EmitDirectJump(Node *condition, const Text &label, bool whenTrue);
 bool TranslateDirectFor(Node *n, LoopExits &loop);
+bool EmitDirectResult(ID *result);
 
 // ---- translate_calls.cpp ----------------------------------------------------------------
 
