@@ -42,6 +42,18 @@ void CG_CopyLibrary(CG_State &st) {
   OpenTextFile(file, kLibrary);
   Text line;
   int32_t lineNumber = 1;
-  while (ReadTextLine(file, line, kLibrary, lineNumber++))
+  while (ReadTextLine(file, line, kLibrary, lineNumber++)) {
     CG_Emit(st, line, "", "");
+    (*st.list)->fromLibrary = true;
+  }
+}
+
+void CG_RemoveLine(AsmLine *&list, AsmLine *line) {
+  if (line->prev)
+    line->prev->next = line->next;
+  if (line->next)
+    line->next->prev = line->prev;
+  if (list == line)
+    list = line->prev;
+  line->prev = line->next = nullptr;
 }

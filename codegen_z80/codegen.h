@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "driver/common.h"
 #include "parser/records.h"
@@ -20,6 +21,7 @@ struct AsmLine {
   HeapText first;
   HeapText second;
   HeapText third;
+  bool fromLibrary; // copied from the run-time library text
 };
 
 // The asm line list: always its last line (nil while empty).
@@ -41,6 +43,18 @@ void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &th
 AsmLine *CG_FirstLine(AsmLine *line);
 Text CG_FormatLine(const AsmLine *line);
 void CG_CopyLibrary(CG_State &st);
+// Unlinks line from the list (list is its last line).
+void CG_RemoveLine(AsmLine *&list, AsmLine *line);
+
+// ---- Reached library routines (library_link.cpp) -------------------------------
+
+// Which library lines to keep: the pieces (a global "__" label up to the
+// next) the program lines name, and what those name or fall through into,
+// plus the data in front of the library's first instruction.
+std::vector<bool> CG_ReachedLibraryLines(const std::vector<Text> &library,
+                                         const std::vector<Text> &program);
+// Removes from the list the library lines no other line reaches.
+void CG_LinkReachedLibrary(AsmLine *&list);
 
 // ---- The output file (output_file.cpp) -------------------------------------------
 

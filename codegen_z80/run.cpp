@@ -61,8 +61,10 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   CG_Emit(st, "jp", "$", "");
 
   CG_TranslateOps(st, first);
-  if (gOptions.optimize) // the main program's variables follow the last byte
+  if (gOptions.optimize) { // the main program's variables follow the last byte
     CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
+    CG_LinkReachedLibrary(list);
+  }
 
   if (ErrorCount() == 0) // a program with reported errors gets no output
     CG_WriteFile(CG_OutputFileName(CutText(gFirstArgument)), CG_FirstLine(list));
