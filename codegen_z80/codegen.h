@@ -149,6 +149,10 @@ void ResetDirectCode();
 
 bool CG_Patterns(CG_State &st, UasmOp *&op);
 
+// The first line rule of the table that rewrites at line, counted; false
+// when none does.
+bool CG_RewriteLine(AsmLine *line);
+
 // The rule table: every rule has a name, a switch and a hit counter; all
 // are on and unused after ResetCodeGenerator.
 void CG_ResetRules();
@@ -158,3 +162,18 @@ bool CG_SwitchRuleOff(const Text &name);
 void CG_WriteRuleList();
 // "rule hits (--stats):" and one line per rule: name, hits, "(off)".
 void CG_WriteRuleHits();
+
+// ---- Peephole pass (peephole.cpp) ------------------------------------------------
+
+// Rewrites the generated lines of the list (not the library's) by the line
+// rules of the rule table until none applies.
+void CG_Peephole(AsmLine *&list);
+void ResetPeephole();
+// The line rules: each rewrites at line and reports whether it did.
+bool CG_PeepBooleanJump(AsmLine *line);
+bool CG_PeepPushPop(AsmLine *line);
+bool CG_PeepExchangeTwice(AsmLine *line);
+bool CG_PeepJumpToNext(AsmLine *line);
+bool CG_PeepJumpToJump(AsmLine *line);
+bool CG_PeepStoreReload(AsmLine *line);
+bool CG_PeepCopyAgain(AsmLine *line);

@@ -561,10 +561,13 @@ bool R16ByteCompare(CG_State &st, Window &w) {
 
 // The rule table: every rule by name, with what it does, its switch and
 // how often it was used in this run.  The order is the order of trial.
+// An op rule has apply; a line rule of the peephole pass (-O only) has
+// rewrite instead.
 struct PatternRule {
   const char *name;
   const char *what;
   bool (*apply)(CG_State &, Window &);
+  bool (*rewrite)(AsmLine *line) = nullptr;
   bool on = true;
   uint32_t hits = 0;
 };
@@ -591,6 +594,19 @@ PatternRule gRules[] = {
      R14AddByteTo32},
     {"add-sub-16", "16-bit add|sub in hl", R15AddSub16},
     {"byte-compare", "comparison of the byte in a to a boolean", R16ByteCompare},
+    {"boolean-jump", "-O lines: ld a,1 / flag tests / xor a / or a / jp: jumps on the flags",
+     nullptr, CG_PeepBooleanJump},
+    {"push-pop", "-O lines: push rr / pop ss: nothing, or two ld", nullptr, CG_PeepPushPop},
+    {"exchange-twice", "-O lines: ex de,hl / ex de,hl: nothing", nullptr,
+     CG_PeepExchangeTwice},
+    {"jump-to-next", "-O lines: a jump to the label right after it: dropped", nullptr,
+     CG_PeepJumpToNext},
+    {"jump-to-jump", "-O lines: a jp to a jp: straight to the last target", nullptr,
+     CG_PeepJumpToJump},
+    {"store-reload", "-O lines: ld M,r / ld r,M: the load dropped", nullptr,
+     CG_PeepStoreReload},
+    {"copy-again", "-O lines: ld x,y / ... / ld y,x of unchanged registers: 2nd dropped",
+     nullptr, CG_PeepCopyAgain},
 };
 
 } // namespace
@@ -598,9 +614,19 @@ PatternRule gRules[] = {
 bool CG_Patterns(CG_State &st, UasmOp *&op) {
   Window w{op, op->next, op->next ? op->next->next : nullptr, op->prev};
   for (PatternRule &rule : gRules) {
-    if (rule.on && rule.apply(st, w)) {
+    if (rule.on && rule.apply && rule.apply(st, w)) {
       rule.hits++;
       op = w.p;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CG_RewriteLine(AsmLine *line) {
+  for (PatternRule &rule : gRules) {
+    if (rule.on && rule.rewrite && rule.rewrite(line)) {
+      rule.hits++;
       return true;
     }
   }

@@ -64,6 +64,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   if (gOptions.optimize) { // the main program's variables follow the last byte
     CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
     CG_LinkReachedLibrary(list);
+    CG_Peephole(list);
   }
 
   if (ErrorCount() == 0) // a program with reported errors gets no output
@@ -73,6 +74,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 void ResetCodeGenerator() {
   CG_ResetRules();
   ResetDirectCode();
+  ResetPeephole();
   gAsmLineList = nullptr;
   gOutputWriteStarted = false;
 }

@@ -1,0 +1,115 @@
+// The peephole pass on small line lists: what each line rule rewrites, and
+// what it must leave alone (live registers and flags, "$+N" spans, labels,
+// asm-block and library lines).
+#include <gtest/gtest.h>
+
+#include "codegen_z80/codegen.h"
+#include "tests/unit/test_support.h"
+
+namespace {
+
+using Lines = std::vector<Text>;
+
+class PeepholeTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ArenaReset();
+    ResetCodeGenerator();
+  }
+  void TearDown() override { ResetCodeGenerator(); }
+
+  // "ld a,1" becomes the fields ld / a / 1, "L:" a label; "!text" is a
+  // whole text line (as an asm block gives), "@text" a library line.
+  static AsmLine *Build(const Lines &lines) {
+    AsmLine *list = nullptr;
+    CG_State st{&list, nullptr};
+    for (Text line : lines) {
+      bool library = line[0] == '@';
+      if (library)
+        line = line.substr(1);
+      if (line[0] == '!' || line.back() == ':') {
+        CG_Emit(st, line[0] == '!' ? line.substr(1) : line, "", "");
+        continue;
+      }
+      size_t space = line.find(' ');
+      Text operands = space == Text::npos ? "" : line.substr(space + 1);
+      size_t comma = operands.find(',');
+      CG_Emit(st, line.substr(0, space), operands.substr(0, comma),
+              comma == Text::npos ? "" : operands.substr(comma + 1));
+      list->fromLibrary = library;
+    }
+    return list;
+  }
+  static Lines Peephole(const Lines &lines) {
+    AsmLine *list = Build(lines);
+    CG_Peephole(list);
+    Lines out;
+    for (AsmLine *l = CG_FirstLine(list); l; l = l->next)
+      out.push_back(CG_FormatLine(l));
+    return out;
+  }
+};
+
+} // namespace
+
+TEST_F(PeepholeTest, BooleanOfACompareBecomesJumpsOnTheFlags) {
+  // a <= b false: neither zero nor carry.
+  EXPECT_EQ(Peephole({"call __op_cmp_uu", "ld a,1", "jr z,$+5", "jr c,$+3", "xor a", "or a",
+                      "jp z,L", "ld a,2", "or a", "ret", "L:", "xor a", "ret"}),
+            (Lines{"   call __op_cmp_uu", "   jr z,$+5", "   jp nc,L", "   ld a,2", "   or a",
+                   "   ret", "L:", "   xor a", "   ret"}));
+  // a > b true (jp nz): not zero and no carry; a = b false: not zero.
+  EXPECT_EQ(Peephole({"cp 5", "ld a,1", "jr z,$+4", "jr nc,$+3", "xor a", "or a", "jp nz,L",
+                      "ld a,b", "cp 7", "ld a,1", "jr z,$+3", "xor a", "or a", "jp z,L",
+                      "ld a,4", "call f", "L:", "ld a,0", "call g"}),
+            (Lines{"   cp 5", "   jr z,$+5", "   jp nc,L", "   ld a,b", "   cp 7", "   jp nz,L",
+                   "   ld a,4", "   call f", "L:", "   ld a,0", "   call g"}));
+}
+
+TEST_F(PeepholeTest, BooleanStaysWhenAOrTheFlagsAreReadAfterwards) {
+  Lines readAtLabel = {"cp 5",   "ld a,1", "jr c,$+3", "xor a", "or a",
+                       "jp z,L", "ld a,2", "ret",      "L:",    "ld (x),a"};
+  EXPECT_EQ(Peephole(readAtLabel).size(), readAtLabel.size());
+  Lines flagsRead = {"cp 5", "ld a,1", "jr c,$+3", "xor a", "or a", "jp z,L", "ld a,3",
+                     "ret z", "L:", "xor a", "ret"};
+  EXPECT_EQ(Peephole(flagsRead).size(), flagsRead.size());
+  Lines callTakesA = {"cp 5", "ld a,1", "jr c,$+3", "xor a", "or a", "jp z,L", "call __putbool",
+                      "L:", "xor a", "ret"};
+  EXPECT_EQ(Peephole(callTakesA).size(), callTakesA.size());
+}
+
+TEST_F(PeepholeTest, PairsThatUndoEachOtherGoAndPushPopBecomesLoads) {
+  EXPECT_EQ(Peephole({"push hl", "pop hl", "ex de,hl", "ex de,hl", "push hl", "pop de",
+                      "push ix", "pop hl"}),
+            (Lines{"   ld d,h", "   ld e,l", "   push ix", "   pop hl"}));
+}
+
+TEST_F(PeepholeTest, JumpsToTheNextLineOrToAJumpAreShortened) {
+  EXPECT_EQ(Peephole({"jp z,A", "A:", "jp nc,B", "ld a,1", "B:", "jp C", "C:", "ret"}),
+            (Lines{"A:", "   jp nc,C", "   ld a,1", "B:", "C:", "   ret"}));
+  // A cycle of jumps is left as it is.
+  Lines cycle = {"A:", "jp B", "nop", "B:", "jp A"};
+  EXPECT_EQ(Peephole(cycle).size(), cycle.size());
+}
+
+TEST_F(PeepholeTest, ReloadsAndCopiesOfUnchangedValuesGo) {
+  EXPECT_EQ(Peephole({"ld (__reg32a),hl", "ld hl,(__reg32a)", "ld l,a", "ld h,0", "ld a,l",
+                      "ld (x),a"}),
+            (Lines{"   ld (__reg32a),hl", "   ld l,a", "   ld h,0", "   ld (x),a"}));
+  Lines changed = {"ld l,a", "ld a,5", "ld a,l", "ld e,a", "inc e", "ld a,e", "ld d,h",
+                   "call f", "ld h,d"};
+  EXPECT_EQ(Peephole(changed).size(), changed.size());
+}
+
+TEST_F(PeepholeTest, SpansOfDollarJumpsLabelsAsmAndLibraryLinesAreKept) {
+  Lines kept = {"jr z,$+4", "push hl", "pop hl", "push de", "L:", "pop de",
+                "!  push bc", "pop bc", "@push af", "@pop af"};
+  EXPECT_EQ(Peephole(kept).size(), kept.size());
+}
+
+TEST_F(PeepholeTest, ARuleSwitchedOffRewritesNothing) {
+  ASSERT_TRUE(CG_SwitchRuleOff("push-pop"));
+  EXPECT_EQ(Peephole({"push hl", "pop hl"}).size(), 2u);
+  ASSERT_TRUE(CG_SwitchRuleOff("jump-to-next"));
+  EXPECT_EQ(Peephole({"jp A", "A:"}).size(), 2u);
+}
