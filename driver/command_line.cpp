@@ -34,11 +34,24 @@ Text SwitchRuleOff(const Text &name) {
   return "Unknown rule: " + name + " (--list-rules lists them)";
 }
 
+const char *const kTargetNames[] = {"flat", "cpm", "zx"};
+
+Text ChooseTarget(const Text &name) {
+  for (int t = kTargetFlat; t <= kTargetZx; t++)
+    if (name == kTargetNames[t]) {
+      gOptions.target = static_cast<Target>(t);
+      return "";
+    }
+  return "Unknown target: " + name + " (flat, cpm or zx)";
+}
+
 const char kEndOfOptions[] = "--";
 
 const CommandLineOption kOptions[] = {
     {"-h", "--help", nullptr, "show this text and stop", &CompilerOptions::showHelp, nullptr},
     {"-O", nullptr, nullptr, "optimizing mode", &CompilerOptions::optimize, nullptr},
+    {"--target", nullptr, "NAME", "the machine: flat (default), cpm (a .COM program) or zx",
+     nullptr, ChooseTarget},
     {"--stats", nullptr, nullptr, "after the report, how often each code rule was used",
      &CompilerOptions::showStatistics, nullptr},
     {"--no-rule", nullptr, "NAME", "switch the code rule NAME off", nullptr, SwitchRuleOff},
@@ -85,6 +98,8 @@ Text ApplyArgument(const Text &argument) {
 }
 
 } // namespace
+
+const char *TargetName(Target target) { return kTargetNames[target]; }
 
 void WriteUsage() {
   Con() << "Usage: tarnwick [options] <main source file>\n";

@@ -109,8 +109,15 @@ constexpr int kStopLimit = 201;
 // unchanged; read again by the include search and the output-file naming.
 extern std::string gFirstArgument;
 
+// The machine a program is made for (--target=NAME): the flat test
+// machine, a CP/M .COM program or a ZX Spectrum code block.
+enum Target : int { kTargetFlat, kTargetCpm, kTargetZx };
+// "flat", "cpm", "zx".
+const char *TargetName(Target target);
+
 // What the options asked for; reset with the rest of the driver state.
 struct CompilerOptions {
+  Target target;       // --target=NAME
   bool optimize;       // -O
   bool showHelp;       // -h, --help
   bool listRules;      // --list-rules

@@ -28,6 +28,12 @@ void LexProgram(const Text &mainFileName) {
   gDefinedSymbols[1] = "tarn";
   gDefinedSymbols[2] = "make_debugout";
   gDefinedSymbols[3] = "target_z80";
+  // A machine with a system to go back to (CP/M, the Spectrum) is named
+  // too: the library's fixed addresses and its halt depend on it.
+  if (gOptions.target != kTargetFlat) {
+    gDefinedSymbols[4] = Text("target_") + TargetName(gOptions.target);
+    gDefinedSymbols[5] = "target_os";
+  }
   gLex.lines = gLex.chars = gLex.tokens = gLex.tokenChars = 0;
   ClearTokens();
 

@@ -1,0 +1,3 @@
+program hello;
+begin
+end.
