@@ -1352,6 +1352,7 @@ __div_c8:
 ; Console output
 ; ======================================================================
 
+; #target flat
 ; __putchar: write the character in a to the console
 ; enter : a = character
 ; exit  : __lastchar = a
@@ -1372,6 +1373,7 @@ __putchar:
 __getchar:
    in a,(1)
    ret
+; #end target
 
 ; __lastchar: the last character written (LF before the first), so that a
 ; run-time error message can start on a line of its own
@@ -1486,6 +1488,7 @@ __text_false:
 ; writes N to the status port 0FFh and parks on a jump to itself, as a
 ; finished program does; z80run ends with N as its exit status.
 
+; #target flat
 ; __runerror: stop the program with a run-time error
 ; enter : a = error number, hl = its message (a short string)
 ; exit  : never returns
@@ -1503,6 +1506,7 @@ __runerror:
    out (0ffh),a
 __runerror_park:
    jp __runerror_park
+; #end target
 
 __text_div_zero:
    defb 35
@@ -1803,10 +1807,20 @@ __heap_free:
    ret z
    dec hl
    dec hl
+; #target flat
    ; the block must lie in 0100h .. __heapend-4
    ld a,h
    or a
    jr z,__heap_bad_pointer
+; #end target
+; #target cpm zx
+   ; the block must lie in __progend .. __heapend-4
+   ld de,__progend
+   or a
+   sbc hl,de
+   jr c,__heap_bad_pointer
+   add hl,de
+; #end target
    ex de,hl
    ld hl,(__heapend)
    dec hl
@@ -1935,8 +1949,21 @@ __stack_check:
    push hl
    ld hl,0
    add hl,sp
+; #target flat
    bit 7,h
    jr nz,__stack_overflow
+; #end target
+; #target cpm zx
+   ; the stack wrapped past 0 when sp lies above where it began (44
+   ; T-states more than the flat machine's test)
+   ex de,hl
+   ld hl,(__stacktop)
+   dec hl
+   or a
+   sbc hl,de
+   ex de,hl
+   jr c,__stack_overflow
+; #end target
    ld de,(__heapend)
    or a
    sbc hl,de
@@ -2068,3 +2095,273 @@ __putdecw_print:
    call __putchar
    djnz __putdecw_print
    ret
+; #target cpm zx
+
+; ======================================================================
+; CP/M and Spectrum programs: start, console and end
+; ======================================================================
+; The compiler keeps the lines between "; #target NAMES" and "; #end
+; target" only for the machines named there (flat, cpm, zx) and drops the
+; marker lines.  On CP/M and the Spectrum the program opens with
+; "call __start" and "jp _reset" and ends with "jp __exit"; the label
+; __progend follows its last byte, and the heap starts there.  The
+; stack lies at the top of the memory the system leaves free, so a
+; stack that wrapped past 0 is one that lies above __stacktop.
+
+; __stacktop: the stack pointer the program began with
+__stacktop:
+   defw 0
+
+; __runerror: stop the program with a run-time error: its message on a
+; line of its own, then back to the system with the error number
+; enter : a = error number, hl = its message (a short string)
+; exit  : never returns
+__runerror:
+   ld sp,(__stacktop)
+   push af
+   push hl
+   ld a,(__lastchar)
+   cp 10
+   call nz,__putcrlf
+   pop hl
+   call __putstr
+   call __putcrlf
+   pop af
+   jp __exit
+; #end target
+; #target cpm
+
+; ----------------------------------------------------------------------
+; CP/M: the program at 0100h, the stack below the BDOS (the word at 0006h
+; is its entry and the end of the memory a program may use), the heap
+; from __progend up to the stack.  The console goes through BDOS calls at
+; 0005h, which may change any register: __bdos keeps them all but af.
+
+; __start: the stack below the BDOS and the heap above the program, then
+; back to the opening lines on the new stack
+; uses  : de, hl
+__start:
+   pop de
+   ld hl,(0006h)
+   ld (__stacktop),hl
+   ld sp,hl
+   ld hl,__progend
+   ld (__heapend),hl
+   ex de,hl
+   jp (hl)
+
+; __exit: back to CP/M through its warm boot; a status other than 0 is
+; also left as the program return code 0FF00h + status (BDOS function
+; 108 of CP/M 3, where it fails a SUBMIT job; CP/M 2.2 ignores the call)
+; enter : a = status
+__exit:
+   or a
+   jp z,0
+   ld e,a
+   ld d,0ffh
+   ld c,108
+   call __bdos
+   jp 0
+
+; __bdos: BDOS function c with de
+; exit  : a = the BDOS's result
+; uses  : af
+__bdos:
+   push bc
+   push de
+   push hl
+   push ix
+   push iy
+   call 5
+   pop iy
+   pop ix
+   pop hl
+   pop de
+   pop bc
+   ret
+
+; __putchar: write the character in a to the console (BDOS function 2)
+; enter : a = character
+; exit  : __lastchar = a
+; uses  : -
+__putchar:
+   ld (__lastchar),a
+   push af
+   push bc
+   push de
+   ld e,a
+   ld c,2
+   call __bdos
+   pop de
+   pop bc
+   pop af
+   ret
+
+; __getchar: the next character of the console: BDOS function 10 reads
+; a line (with CP/M's line editing) into __con_buf; its characters come
+; one by one, then 13 unless the line filled the buffer.  A Ctrl-Z (26)
+; ends the input, as it ends typed input on CP/M: from then on every
+; character is 26.
+; enter : -
+; exit  : a = character
+; uses  : af
+__getchar:
+   ld a,(__con_ended)
+   or a
+   ret nz
+   push bc
+   push de
+   push hl
+__gch_next:
+   ld a,(__con_pos)
+   ld hl,__con_buf+1
+   cp (hl)
+   jr c,__gch_char
+   jr nz,__gch_read
+   ; past the last character: the line end
+   inc a
+   ld (__con_pos),a
+   ld a,(hl)
+   cp __con_room
+   jr z,__gch_next
+   ld a,13
+   jr __gch_done
+__gch_char:
+   inc a
+   ld (__con_pos),a
+   ld e,a
+   ld d,0
+   add hl,de
+   ld a,(hl)
+   cp 26
+   jr nz,__gch_done
+   ld (__con_ended),a
+   jr __gch_done
+__gch_read:
+   xor a
+   ld (__con_pos),a
+   ld de,__con_buf
+   ld c,10
+   call __bdos
+   jr __gch_next
+__gch_done:
+   pop hl
+   pop de
+   pop bc
+   ret
+
+   .equ __con_room, 254
+; __con_ended: 26 once the input has ended, else 0
+__con_ended:
+   defb 0
+; __con_pos: the next character's index in the line; past its end (as at
+; the start) a new line is read
+__con_pos:
+   defb 1
+; __con_buf: BDOS function 10's buffer: room, count, characters
+__con_buf:
+   defb __con_room,0
+   defs __con_room
+; #end target
+; #target zx
+
+; ----------------------------------------------------------------------
+; The 48K Spectrum: the code block at 08000h, started by RANDOMIZE USR
+; 32768 after CLEAR 32767.  BASIC keeps everything below 08000h (its
+; stack lies just below) and the user-defined graphics from 0FF58h up, so
+; the program's stack starts at 0FF58h and its heap at __progend.  The
+; ROM's interrupt handler works through iy, which the generated code also
+; uses: interrupts stay off while the program runs.  RST 10h prints on
+; channel 2 (the upper screen) with iy at the system variables (5C3Ah);
+; the line end is 0Dh.  The end goes back to BASIC with its stack, iy and
+; hl' as they were and interrupts on; USR's value (bc) is 0, or the number
+; of the run-time error that stopped the program.  The Spectrum has no
+; console input here: the compiler refuses read and readln.
+
+   .equ __zx_sysvars, 05c3ah
+; the user-defined graphics, the top of the program's memory
+   .equ __zx_udg, 0ff58h
+
+; __zx_basic_sp, __zx_basic_hl2: BASIC's stack pointer and hl', for the end
+__zx_basic_sp:
+   defw 0
+__zx_basic_hl2:
+   defw 0
+
+; __start: keep what BASIC needs back, take the stack below the
+; user-defined graphics and the heap above the program, open channel 2
+; (CHAN-OPEN at 1601h), then back to the opening lines on the new stack
+; uses  : af, bc, de, hl
+__start:
+   di
+   pop de
+   ld (__zx_basic_sp),sp
+   exx
+   ld (__zx_basic_hl2),hl
+   exx
+   ld hl,__zx_udg
+   ld (__stacktop),hl
+   ld sp,hl
+   ld hl,__progend
+   ld (__heapend),hl
+   push de
+   ld a,2
+   jp 1601h
+
+; __exit: back to BASIC, which gets the status as USR's value
+; enter : a = status
+__exit:
+   ld c,a
+   ld b,0
+   exx
+   ld hl,(__zx_basic_hl2)
+   exx
+   ld iy,__zx_sysvars
+   ld sp,(__zx_basic_sp)
+   ei
+   ret
+
+; __putchar: write the character in a to the screen (RST 10h); CR, LF and
+; CR LF each end a line (0Dh), and "scroll?" is never asked (SCR-CT,
+; 5C8Ch, is set to 255 before each character)
+; enter : a = character
+; exit  : __lastchar = a
+; uses  : -
+__putchar:
+   push af
+   push bc
+   push de
+   push hl
+   push ix
+   push iy
+   ld c,a
+   ld a,(__lastchar)
+   ld b,a
+   ld a,c
+   ld (__lastchar),a
+   cp 10
+   jr nz,__zxp_print
+   ld a,b
+   cp 13
+   jr z,__zxp_done
+   ld a,13
+__zxp_print:
+   ld iy,__zx_sysvars
+   ld (iy+52h),0ffh
+   rst 10h
+__zxp_done:
+   pop iy
+   pop ix
+   pop hl
+   pop de
+   pop bc
+   pop af
+   ret
+
+; __getchar: the end of the input (26) for ever
+; exit  : a = 26
+; uses  : af
+__getchar:
+   ld a,26
+   ret
+; #end target

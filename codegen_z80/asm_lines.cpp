@@ -36,15 +36,33 @@ Text CG_FormatLine(const AsmLine *line) {
   return CutText(text);
 }
 
+// The library keeps each machine's own lines between "; #target NAMES"
+// and "; #end target": they are copied only for a machine named there,
+// and the marker lines never.
+static const char kTargetMarker[] = "; #target ";
+static const char kTargetEndMarker[] = "; #end target";
+
+static bool NamesTarget(const Text &marker) {
+  Text names = " " + marker.substr(sizeof kTargetMarker - 1) + " ";
+  return names.find(Text(" ") + TargetName(gOptions.target) + " ") != Text::npos;
+}
+
 void CG_CopyLibrary(CG_State &st) {
   static const char *const kLibrary = "system_z80lib.asm";
   std::ifstream file;
   OpenTextFile(file, kLibrary);
   Text line;
   int32_t lineNumber = 1;
+  bool copying = true;
   while (ReadTextLine(file, line, kLibrary, lineNumber++)) {
-    CG_Emit(st, line, "", "");
-    (*st.list)->fromLibrary = true;
+    if (line.compare(0, sizeof kTargetMarker - 1, kTargetMarker) == 0) {
+      copying = NamesTarget(line);
+    } else if (line == kTargetEndMarker) {
+      copying = true;
+    } else if (copying) {
+      CG_Emit(st, line, "", "");
+      (*st.list)->fromLibrary = true;
+    }
   }
 }
 

@@ -38,6 +38,39 @@ static void EmitParentFrameSlots(CG_State &st, int highest) {
     CG_Emit(st, "parentframe" + DecimalText(k) + ": defb 0,0,0,0", "", "");
 }
 
+// The opening lines are 6 bytes on every machine, so the library's first
+// bytes (false and true) lie 6 bytes after the origin.  The flat machine
+// sets its stack here; the others start through the library's __start.
+static void EmitOpening(CG_State &st) {
+  CG_Emit(st, gOptions.target == kTargetCpm ? "org 0100h" : "org 08000h", "", "");
+  if (gOptions.target == kTargetFlat)
+    CG_Emit(st, "ld", "sp", "07fffh");
+  else
+    CG_Emit(st, "call", "__start", "");
+  CG_Emit(st, "jp", "_reset", "");
+}
+
+// The flat machine parks on a jump to itself; the others go back to their
+// system through __exit with the status 0.
+static void EmitEnd(CG_State &st) {
+  if (gOptions.target == kTargetFlat) {
+    CG_Emit(st, "jp", "$", "");
+    return;
+  }
+  CG_Emit(st, "xor", "a", "");
+  CG_Emit(st, "jp", "__exit", "");
+}
+
+// CP/M and Spectrum programs start their heap at __progend: after the
+// program's last byte, and after the main program's variables when they
+// are placed there.
+static void EmitProgramEnd(CG_State &st) {
+  if (gOptions.optimize)
+    CG_Emit(st, ".equ", "__progend", Text(kGlobalsLabel) + "+" + DecimalText(gGlobalsSize));
+  else
+    CG_Emit(st, "__progend:", "", "");
+}
+
 // A pattern rule may take the ops after this one too; it then leaves op on
 // the last op it took.
 void CG_TranslateOps(CG_State &st, UasmOp *first) {
@@ -51,18 +84,19 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   CG_State st{&list, nullptr};
   UasmOp *first = FirstOpOf(ops);
 
-  CG_Emit(st, "org 08000h", "", "");
-  CG_Emit(st, "ld", "sp", "07fffh");
-  CG_Emit(st, "jp", "_reset", "");
+  EmitOpening(st);
   CG_CopyLibrary(st);
   EmitParentFrameSlots(st, CG_HighestParentFrame(first));
   CG_Emit(st, "_reset:", "", "");
   CG_Emit(st, "call _main", "", "");
-  CG_Emit(st, "jp", "$", "");
+  EmitEnd(st);
 
   CG_TranslateOps(st, first);
-  if (gOptions.optimize) { // the main program's variables follow the last byte
+  if (gOptions.optimize) // the main program's variables follow the last byte
     CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
+  if (gOptions.target != kTargetFlat)
+    EmitProgramEnd(st);
+  if (gOptions.optimize) {
     CG_LinkReachedLibrary(list);
     CG_Peephole(list);
   }

@@ -104,6 +104,14 @@ static void RewriteSizeof(Node *n) {
   SetNodeText(n, DecimalText(size));
 }
 
+// The Spectrum's keyboard is read by the ROM's editor, which a program
+// cannot share with BASIC: the zx target has no console input.
+static void RewriteRead(Node *n, const Text &name) {
+  if (gOptions.target == kTargetZx)
+    ReportAtNode(n, name + " is not supported on the zx target (it has no console input)");
+  RewriteTransfer(n, "__read", name == "readln" ? "__read_ln" : nullptr);
+}
+
 // Only a name or a call can be a built-in routine: a string constant 'new'
 // has the same text and stays what it is.  read and readln are console
 // input unless the program declares routines of that name, which then stay
@@ -115,7 +123,7 @@ void RewriteBuiltins(Node *n) {
   if (name == "write" || name == "writeln")
     RewriteTransfer(n, "__write", name == "writeln" ? "__write_crlf" : nullptr);
   else if ((name == "read" || name == "readln") && !FindID(name))
-    RewriteTransfer(n, "__read", name == "readln" ? "__read_ln" : nullptr);
+    RewriteRead(n, name);
   else if (name == "new")
     RewriteNew(n);
   else if (IsBuiltinSizeof(n))

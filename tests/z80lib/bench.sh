@@ -21,7 +21,7 @@ build() {
     echo "   org 08000h"
     echo "   ld sp,07fffh"
     echo "   jp _reset"
-    cat "$lib"
+    awk -f "$here/flat_library.awk" "$lib"
     echo "_reset:"
     echo "   call _main"
     echo "   jp \$"

@@ -5,10 +5,9 @@
 #   tests/z80lib/run_case.sh Z80RUN NAME
 #
 # The program is built the way the compiler builds its output: the skeleton,
-# then system_z80lib.asm copied with the compiler's line rule (lines ending in
-# ':' and empty lines as they are, every other line indented by three
-# spaces), then the test's NAME.asm and the shared harness.asm.  The output
-# must equal NAME.expected byte for byte, and the run must end with the
+# then system_z80lib.asm copied with the compiler's line rule for the flat
+# machine (flat_library.awk), then the test's NAME.asm and the shared
+# harness.asm.  The output must equal NAME.expected byte for byte, and the run must end with the
 # status in NAME.status (a run-time error's number), else with status 0.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,7 +27,7 @@ trap 'rm -rf "$work"' EXIT INT TERM
   echo "   org 08000h"
   echo "   ld sp,07fffh"
   echo "   jp _reset"
-  awk '{ if ($0 == "" || $0 ~ /:$/) print; else print "   " $0 }' "$root/system_z80lib.asm"
+  awk -f "$here/flat_library.awk" "$root/system_z80lib.asm"
   for k in 0 1 2 3 4 5; do echo "   parentframe$k: defb 0,0,0,0"; done
   echo "_reset:"
   echo "   call _main"

@@ -1,0 +1,6 @@
+program noinput;
+var c: char;
+begin
+  read(c);
+  readln;
+end.
