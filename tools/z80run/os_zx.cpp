@@ -3,7 +3,8 @@
 // IY at the system variables and HL' as the calculator wants it back.  The
 // runner answers RST 10h (print a character on the current channel) and
 // CHAN-OPEN at 1601h (accepted, as every channel prints to standard output);
-// any other ROM address ends the run.
+// any other ROM address ends the run.  USR's value (bc) at the return to
+// BASIC, when below 256, is the run's status.
 #include <z80ex.h>
 
 #include "machine.h"
@@ -155,6 +156,10 @@ bool ZxEntry(Machine &machine, uint16_t pc, bool &stop, StopReason &reason) {
     if (!IyIntact(machine) || z80ex_get_reg(machine.cpu, regHL_) != kBasicHlAlt)
       return Problem(machine, "returned to BASIC without its IY (5C3Ah) and HL' (2758h)", stop,
                      reason);
+    // USR's value: a program may report its status there (a compiled
+    // program gives 0, or the number of its run-time error).
+    uint16_t usr = z80ex_get_reg(machine.cpu, regBC);
+    if (machine.status == 0 && usr < 256) machine.status = static_cast<uint8_t>(usr);
     stop = true;
     reason = StopReason::ReturnToBasic;
     return true;

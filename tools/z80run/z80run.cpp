@@ -21,7 +21,8 @@
 // --start) as RANDOMIZE USR starts it on a 48K Spectrum of which only the
 // ROM's entry points exist (os_zx.cpp): RST 10h prints in the ROM's
 // character set, the Spectrum's line end 0Dh written as "\n", CHAN-OPEN at
-// 1601h is accepted, and the run ends at the RET to BASIC.
+// 1601h is accepted, and the run ends at the RET to BASIC, where USR's
+// value (bc) below 256 gives the status.
 //
 // On every machine the last byte written to the status port 0FFh is the
 // run's status (0 when none was: a run-time error of the program gives its
@@ -61,7 +62,7 @@ const char kUsage[] =
     "                calls at 0005h, the end at the warm boot (jp 0)\n"
     "          zx    code block at 08000h; only the 48K ROM's entry points are emulated:\n"
     "                RST 10h printing (0Dh shown as a line end), CHAN-OPEN at 1601h,\n"
-    "                the end at the RET to BASIC\n";
+    "                the end at the RET to BASIC (USR's value below 256 is the status)\n";
 
 int Fail(const std::string &message) {
   std::fprintf(stderr, "z80run: %s\n", message.c_str());
