@@ -77,4 +77,15 @@ TEST_F(CommandLineTest, NoRuleSwitchesOneRuleOffUntilTheNextReset) {
   EXPECT_EQ(RulesOff(), "");
 }
 
+TEST_F(CommandLineTest, TargetNamesTheMachineUntilTheNextReset) {
+  EXPECT_EQ(gOptions.target, kTargetFlat);
+  EXPECT_TRUE(Read({"--target=zx", "--target=cpm", "p.pas"}).problem.empty());
+  EXPECT_EQ(gOptions.target, kTargetCpm); // the last one counts
+  ResetCompilerState();
+  EXPECT_EQ(gOptions.target, kTargetFlat);
+  EXPECT_EQ(Read({"--target=CPM"}).problem, "Unknown target: CPM (flat, cpm or zx)");
+  EXPECT_EQ(Read({"--target", "zx"}).problem,
+            "The option --target needs a value: --target=NAME");
+}
+
 } // namespace
