@@ -89,16 +89,21 @@ z80-unknown-coff-as -I "$(dirname "$asm")" -o "$work/prog.o" "$asm" &&
   z80-unknown-coff-ld -Ttext 0 -o "$work/prog.out" "$work/prog.o" &&
   z80-unknown-coff-objcopy -O binary "$work/prog.out" "$work/prog.bin" || exit 1
 
-# cut ORIGIN TOP OUTPUT: the image from ORIGIN on, which must end below TOP
+# cut ORIGIN TOP OUTPUT: the image from ORIGIN on, which must end below
+# TOP, and so must the program's variables placed after it (up to the
+# label __progend, where the heap begins)
 cut_image() {
   size=$(($(wc -c < "$work/prog.bin") - $1))
   if [ $size -le 0 ]; then
     echo "build.sh: $asm has no code at its origin $(printf '%04Xh' "$1"): was it compiled with --target=$target?" >&2
     exit 1
   fi
-  if [ $(($1 + size)) -gt $(($2)) ]; then
-    printf 'build.sh: %d bytes from %04Xh pass %04Xh, the top of the memory for the %s target\n' \
-      "$size" "$1" "$2" "$target" >&2
+  end=$(($1 + size))
+  progend=$(z80-unknown-coff-nm "$work/prog.out" | awk '$3 == "__progend" { print $1 }')
+  if [ -n "$progend" ] && [ $((0x$progend)) -gt $end ]; then end=$((0x$progend)); fi
+  if [ $end -gt $(($2)) ]; then
+    printf 'build.sh: the program reaches %04Xh, past %04Xh, the top of the memory for the %s target\n' \
+      "$end" "$2" "$target" >&2
     exit 1
   fi
   tail -c "$size" "$work/prog.bin" > "$3" || exit 1

@@ -51,11 +51,11 @@ expect cpm_largest [ $? -eq 0 ]
 printf '   org 0100h\n   defs 0e307h\n' > "$work/cpm_big.asm"
 sh "$root/tools/build.sh" --target=cpm "$work/cpm_big.asm" > "$work/log" 2>&1
 expect cpm_too_big [ $? -eq 1 ]
-expect cpm_too_big_message grep -q 'pass E406h' "$work/log"
+expect cpm_too_big_message grep -q 'past E406h' "$work/log"
 printf '   org 08000h\n   defs 07f59h\n' > "$work/zx_big.asm"
 sh "$root/tools/build.sh" --target=zx "$work/zx_big.asm" > "$work/log" 2>&1
 expect zx_too_big [ $? -eq 1 ]
-expect zx_too_big_message grep -q 'pass FF58h' "$work/log"
+expect zx_too_big_message grep -q 'past FF58h' "$work/log"
 
 sh "$root/tools/build.sh" --target=msx "$work/hi.pas" > "$work/log" 2>&1
 expect unknown_target [ $? -eq 2 ]
