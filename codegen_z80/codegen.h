@@ -158,6 +158,9 @@ bool CG_RewriteLine(AsmLine *line);
 void CG_ResetRules();
 // False when no rule has that name.
 bool CG_SwitchRuleOff(const Text &name);
+// Whether a rule applied outside the pattern tables (-O optimizations) is
+// on; with countHit, a hit is counted when it is.
+bool CG_UseRule(const char *name, bool countHit = true);
 // "Code rules ..." and one line per rule: name, what it does (--list-rules).
 void CG_WriteRuleList();
 // "rule hits (--stats):" and one line per rule: name, hits, "(off)".

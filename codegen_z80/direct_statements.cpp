@@ -99,7 +99,7 @@ bool IsCallOf(const Node *n, const char *name, int32_t firstClass, int32_t secon
 // character goes on the end unless s is full, which is what assigning
 // the longer string would keep.
 bool AppendChar(Direct &d, Node *n) {
-  if (!IsCallOf(n, "str_assign", kClassString, kClassString))
+  if (!IsCallOf(n, "str_assign", kClassString, kClassString) || !CG_UseRule("append-char", false))
     return false;
   Node *s = Child(n, 1), *sum = Child(n, 2);
   if (!IsCallOf(sum, "str_add", kClassString, kClassChar) || !s || s->kind != kNodeVarRef ||
@@ -125,6 +125,7 @@ bool AppendChar(Direct &d, Node *n) {
   D_Emit(d, "add", "hl", "de");
   D_Emit(d, "ld", "(hl)", "b");
   D_Label(d, full);
+  CG_UseRule("append-char", d.st != nullptr);
   return true;
 }
 

@@ -309,7 +309,9 @@ bool IsAsmLine(const Node *n, const char *text) {
 // over its value parameters, or the two asm lines that copy its byte
 // parameter into its byte result (chr); nil for any other call, and for
 // calls whose arguments call something themselves.
-Node *InlinedCall(Node *call) {
+Node *InlinedCall(Direct &d, Node *call) {
+  if (!CG_UseRule("inline-function", d.st != nullptr))
+    return nullptr;
   const SubrRec *r = call->id && call->id->kind == kIdSubr ? call->id->subr : nullptr;
   if (!r || !r->result || !r->resultType || r->resultType->size > 2 ||
       call->childCount != r->paramCount)
@@ -831,7 +833,7 @@ bool D_ValueA(Direct &d, Node *n) {
   case kNodeTypeCast:
     return CastChildIsScalar(n) && D_ValueA(d, Child(n, 1));
   case kNodeCall:
-    if (Node *inlined = InlinedCall(n))
+    if (Node *inlined = InlinedCall(d, n))
       return D_ValueA(d, inlined);
     if (!D_Call(d, n))
       return false;
@@ -927,7 +929,7 @@ bool D_ValueHL(Direct &d, Node *n) {
   case kNodeTypeCast:
     return CastChildIsScalar(n) && D_ValueHL(d, Child(n, 1));
   case kNodeCall:
-    if (Node *inlined = InlinedCall(n))
+    if (Node *inlined = InlinedCall(d, n))
       return D_ValueHL(d, inlined);
     if (!D_Call(d, n))
       return false;

@@ -101,7 +101,8 @@ static void Epilogue(CG_State &st, const UasmOp *op) {
   RestoreParentFrame(st);
   CG_Emit(st, "ld", "sp", "ix");
   CG_Emit(st, "pop", "ix", "");
-  if (paramSize != 0 && gOptions.optimize && !ReturnsAddressInHL(subr)) {
+  if (paramSize != 0 && gOptions.optimize && !ReturnsAddressInHL(subr) &&
+      CG_UseRule("cheap-return")) {
     DropParametersAndReturn(st, paramSize);
     return;
   }

@@ -6,6 +6,7 @@
 // place leaves place 1 on the last op it took.  Every rule has a name in the
 // rule table at the end, a switch (--no-rule=NAME) and a hit counter
 // (--stats); with every rule off the general translation does all.
+#include <cstring>
 #include <ostream>
 
 #include "codegen_z80/codegen.h"
@@ -607,6 +608,18 @@ PatternRule gRules[] = {
      CG_PeepStoreReload},
     {"copy-again", "-O lines: ld x,y / ... / ld y,x of unchanged registers: 2nd dropped",
      nullptr, CG_PeepCopyAgain},
+    // Applied elsewhere, by name (CG_UseRule).
+    {"direct-statement", "-O: assignments and calls of 8/16-bit values straight in registers",
+     nullptr},
+    {"direct-condition", "-O: a condition as a compare and a jump on the flags", nullptr},
+    {"direct-for", "-O: a for loop over a byte or word variable in direct code", nullptr},
+    {"inline-function", "-O: a call of a one-line function (ord, chr, ...) as its expression",
+     nullptr},
+    {"append-char", "-O: s := s + c appends the char in place", nullptr},
+    {"fixed-globals", "-O: main-program variables at fixed addresses after the code", nullptr},
+    {"cheap-return", "-O: the callee pops its parameters and returns by jp (hl)", nullptr},
+    {"reached-library", "-O: only the library routines the program reaches are copied",
+     nullptr},
 };
 
 } // namespace
@@ -628,6 +641,17 @@ bool CG_RewriteLine(AsmLine *line) {
     if (rule.on && rule.rewrite && rule.rewrite(line)) {
       rule.hits++;
       return true;
+    }
+  }
+  return false;
+}
+
+bool CG_UseRule(const char *name, bool countHit) {
+  for (PatternRule &rule : gRules) {
+    if (std::strcmp(name, rule.name) == 0) {
+      if (rule.on && countHit)
+        rule.hits++;
+      return rule.on;
     }
   }
   return false;

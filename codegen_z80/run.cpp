@@ -97,7 +97,8 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   if (gOptions.target != kTargetFlat)
     EmitProgramEnd(st);
   if (gOptions.optimize) {
-    CG_LinkReachedLibrary(list);
+    if (CG_UseRule("reached-library"))
+      CG_LinkReachedLibrary(list);
     CG_Peephole(list);
   }
 

@@ -5,6 +5,7 @@
 // just below the frame pointer hold no variable, see kFrameUnusedBytes).
 #include <cstdint>
 
+#include "codegen_z80/codegen.h"
 #include "translator/translate_internal.h"
 
 static int32_t CheckedFrameValue(int64_t v) {
@@ -115,7 +116,7 @@ void LayoutFrame(ID *s) {
   SubrRec *r = s->subr;
   int64_t a = LayoutResultAddress(r, LayoutParameters(r));
   r->frameValue1 = CheckedFrameValue(a);
-  if (gOptions.optimize && r->isMain) {
+  if (gOptions.optimize && r->isMain && CG_UseRule("fixed-globals")) {
     LayoutGlobals(s);
     r->frameValue2 = 0;
     return;

@@ -7,8 +7,10 @@
 #include "translator/translate_internal.h"
 
 bool EmitDirectStatement(Node *n) {
-  if (!gOptions.optimize || !CG_DirectStatement(nullptr, n))
+  if (!gOptions.optimize || !CG_UseRule("direct-statement", false) ||
+      !CG_DirectStatement(nullptr, n))
     return false;
+  CG_UseRule("direct-statement");
   EmitText(uasmop_direct, "", 0)->node = n;
   return true;
 }
@@ -16,8 +18,10 @@ bool EmitDirectStatement(Node *n) {
 // A condition list of one node whose value decides a jump.
 bool EmitDirectJump(Node *condition, const Text &label, bool whenTrue) {
   if (!gOptions.optimize || !condition || condition->next ||
+      !CG_UseRule("direct-condition", false) ||
       !CG_DirectJump(nullptr, condition, label, whenTrue))
     return false;
+  CG_UseRule("direct-condition");
   EmitSrcLine(condition);
   EmitText(uasmop_directjump, label, whenTrue ? 1 : 0)->node = condition;
   return true;
@@ -124,16 +128,18 @@ static void EmitJumpStep(Node *n, const Text &label, bool whenTrue) {
 // A function's value into the accumulator, as the general code leaves it.
 bool EmitDirectResult(ID *result) {
   if (!gOptions.optimize || !result || !result->type || result->type->size > 2 ||
-      !CG_DirectStatement(nullptr, VarNode(result)))
+      !CG_UseRule("direct-statement", false) || !CG_DirectStatement(nullptr, VarNode(result)))
     return false;
+  CG_UseRule("direct-statement");
   EmitText(uasmop_direct, "", 0)->node = VarNode(result);
   return true;
 }
 
 bool TranslateDirectFor(Node *n, LoopExits &loop) {
   ForSteps s;
-  if (!gOptions.optimize || !MakeForSteps(n, s))
+  if (!gOptions.optimize || !CG_UseRule("direct-for", false) || !MakeForSteps(n, s))
     return false;
+  CG_UseRule("direct-for");
   Text l = NewLabel();
   EmitStep(s.first);
   if (s.saveEnd)
