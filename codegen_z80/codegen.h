@@ -131,6 +131,10 @@ void CG_SignByte(CG_State &st);
 Text CG_OpName(const UasmOp *op);
 Text CG_OpText(const UasmOp *op);
 void CG_Op(CG_State &st, UasmOp *op);
+// A call, and under the register protocol (-O) the drop of the callee's
+// argument slots after it; whether the callee leaves its value in hl.
+void CG_CallAndDropSlots(CG_State &st, const ID *callee, const Text &label);
+bool CG_ResultInHL(const ID *callee);
 // The tests that turn the flags of a compare into the boolean in a
 // (between "ld a,1" and "xor a").
 void CG_FlagTests(CG_State &st, int32_t code);

@@ -134,6 +134,8 @@ bool AppendChar(Direct &d, Node *n) {
 bool LoadResult(Direct &d, Node *n) {
   if (!D_ValueHL(d, n))
     return false;
+  if (n->id && UsesRegisterProtocol(n->id->parent))
+    return true; // the value goes back in hl
   D_Emit(d, "ld", "(__reg32a)", "hl");
   if (n->isSigned) {
     D_Emit(d, "ld", "a", "h");
@@ -175,4 +177,7 @@ void CG_DirectOp(CG_State &st, const UasmOp *op) {
                   : CG_DirectJump(&st, op->node, CG_OpText(op), op->size == 1);
   if (!done)
     ReportErrorLine("Error in CG, direct code: ");
+  const Node *n = op->node;
+  if (n && n->kind == kNodeVarRef && n->id && UsesRegisterProtocol(n->id->parent))
+    const_cast<UasmOp *>(op)->resultPlace = kPlaceHL;
 }

@@ -837,7 +837,7 @@ bool D_ValueA(Direct &d, Node *n) {
       return D_ValueA(d, inlined);
     if (!D_Call(d, n))
       return false;
-    D_Emit(d, "ld", "a", "(__reg32a)");
+    D_Emit(d, "ld", "a", CG_ResultInHL(n->id) ? "l" : "(__reg32a)");
     return true;
   case kNodeNot:
     if (!D_ValueA(d, Child(n, 1)))
@@ -933,7 +933,8 @@ bool D_ValueHL(Direct &d, Node *n) {
       return D_ValueHL(d, inlined);
     if (!D_Call(d, n))
       return false;
-    D_Emit(d, "ld", "hl", "(__reg32a)");
+    if (!CG_ResultInHL(n->id))
+      D_Emit(d, "ld", "hl", "(__reg32a)");
     return true;
   case kNodeNot:
     if (!D_ValueHL(d, Child(n, 1)))
@@ -1025,8 +1026,10 @@ bool D_AddressHL(Direct &d, Node *n) {
 // ---- Calls ---------------------------------------------------------------------------------
 
 // Arguments as the general code passes them: one 4-byte slot each, the
-// high word pushed first; a var or const argument as its address.
-static bool PushArgument(Direct &d, const SubrRec *r, int i, Node *arg) {
+// high word pushed first, or under the register protocol a 2-byte slot;
+// a var or const argument as its address.
+static bool PushArgument(Direct &d, const ID *s, int i, Node *arg) {
+  const SubrRec *r = s->subr;
   if (!arg || i > r->paramCount)
     return false;
   int32_t mode = r->paramModes[i - 1];
@@ -1039,6 +1042,11 @@ static bool PushArgument(Direct &d, const SubrRec *r, int i, Node *arg) {
     if (!IsAddressable(arg) || !D_AddressHL(d, arg))
       return false;
     D_Emit(d, "ld", "de", "0");
+  } else if (UsesRegisterProtocol(s) && RegisterSlotBytes(r, i) == 2) {
+    if (!IsScalar(arg) || !D_ValueHL(d, arg))
+      return false;
+    D_Emit(d, "push", "hl");
+    return true;
   } else {
     int64_t low, high;
     if (ParameterTravelsByAddress(t) || !IsScalar(arg) || !D_Range(arg, low, high))
@@ -1056,7 +1064,8 @@ static bool PushArgument(Direct &d, const SubrRec *r, int i, Node *arg) {
       D_Emit(d, "ld", "de", "0");
     }
   }
-  D_Emit(d, "push", "de");
+  if (!UsesRegisterProtocol(s) || RegisterSlotBytes(r, i) == 4)
+    D_Emit(d, "push", "de");
   D_Emit(d, "push", "hl");
   return true;
 }
@@ -1066,8 +1075,9 @@ bool D_Call(Direct &d, Node *n) {
   if (!s || s->kind != kIdSubr || !s->subr || TravelsByAddress(n->size))
     return false;
   for (int i = 1; i <= n->childCount; i++)
-    if (!PushArgument(d, s->subr, i, Child(n, i)))
+    if (!PushArgument(d, s, i, Child(n, i)))
       return false;
-  D_Emit(d, "call", AsmNameText(s));
+  if (d.st)
+    CG_CallAndDropSlots(*d.st, s, AsmNameText(s));
   return true;
 }

@@ -89,8 +89,66 @@ static void DropParametersAndReturn(CG_State &st, int32_t paramSize) {
   CG_Emit(st, "jp", "(hl)", "");
 }
 
+// A result of 1 or 2 bytes is left in hl, widened by its type; the caller
+// drops the argument slots.
+static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
+  const SubrRec *subr = st.currentSubr->subr;
+  if (subr->result && subr->resultType && subr->resultType->size <= 2) {
+    int32_t place = CG_PrevPlace(op);
+    if (place == kPlaceReg32a)
+      CG_Emit(st, "ld", "hl", "(__reg32a)");
+    else if (place == kPlaceA)
+      CG_WidenAToHL(st, CG_WidensSigned(op->prev));
+  } else if (subr->result) {
+    int32_t place = CG_PrevPlace(op);
+    if (place == kPlaceA || place == kPlaceHL)
+      CG_AccToRegA(st, op);
+  }
+  RestoreParentFrame(st);
+  CG_Emit(st, "ld", "sp", "ix");
+  CG_Emit(st, "pop", "ix", "");
+  CG_Emit(st, "ret", "", "");
+}
+
+void CG_CallAndDropSlots(CG_State &st, const ID *callee, const Text &label) {
+  CG_Emit(st, "call", label, "");
+  if (!UsesRegisterProtocol(callee))
+    return;
+  int32_t bytes = callee->subr ? callee->subr->frameValue1 : 0;
+  if (bytes <= 8) {
+    for (int32_t i = 0; i < bytes; i += 2)
+      CG_Emit(st, "pop", "bc", "");
+    return;
+  }
+  CG_Emit(st, "ex", "de", "hl");
+  CG_Emit(st, "ld", "hl", DecimalText(bytes));
+  CG_Emit(st, "add", "hl", "sp");
+  CG_Emit(st, "ld", "sp", "hl");
+  CG_Emit(st, "ex", "de", "hl");
+}
+
+bool CG_ResultInHL(const ID *callee) {
+  const SubrRec *r = callee ? callee->subr : nullptr;
+  return UsesRegisterProtocol(callee) && r && r->result && r->resultType &&
+         r->resultType->size <= 2;
+}
+
+// A 2-byte argument slot (register protocol): the value's low word.
+static void PushWord(CG_State &st, const UasmOp *op) {
+  int32_t place = CG_PrevPlace(op);
+  if (place == kPlaceReg32a)
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+  else if (place == kPlaceA)
+    CG_WidenAToHL(st, CG_WidensSigned(op->prev));
+  CG_Emit(st, "push", "hl", "");
+}
+
 // Epilogue: the callee drops its own parameter area; hl survives it.
 static void Epilogue(CG_State &st, const UasmOp *op) {
+  if (UsesRegisterProtocol(st.currentSubr)) {
+    ReturnInRegisters(st, op);
+    return;
+  }
   const SubrRec *subr = st.currentSubr ? st.currentSubr->subr : nullptr;
   // A function's value must be in __reg32a at the return; only the address
   // of a result larger than 4 bytes can still be in hl (or a) here.
@@ -439,9 +497,10 @@ void CG_Op(CG_State &st, UasmOp *op) {
     break;
   case uasmop_jumpfalse: JumpFalse(st, op); break;
   case uasmop_call:
-    CG_Emit(st, "call", CG_OpName(op), "");
-    op->resultPlace = kPlaceReg32a;
+    CG_CallAndDropSlots(st, op->ident, CG_OpName(op));
+    op->resultPlace = CG_ResultInHL(op->ident) ? kPlaceHL : kPlaceReg32a;
     break;
+  case uasmop_pushword: PushWord(st, op); break;
   case uasmop_leave: Epilogue(st, op); break;
   case uasmop_nop: CG_Emit(st, "nop", "", ""); break;
   case uasmop_storeind: StoreIndirect(st, op); break;

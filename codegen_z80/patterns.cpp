@@ -618,6 +618,8 @@ PatternRule gRules[] = {
     {"append-char", "-O: s := s + c appends the char in place", nullptr},
     {"fixed-globals", "-O: main-program variables at fixed addresses after the code", nullptr},
     {"cheap-return", "-O: the callee pops its parameters and returns by jp (hl)", nullptr},
+    {"register-calls", "-O: 2-byte argument slots, a small result in hl, the caller pops",
+     nullptr},
     {"reached-library", "-O: only the library routines the program reaches are copied",
      nullptr},
 };

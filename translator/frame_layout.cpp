@@ -28,7 +28,9 @@ static void PlaceInFrame(ID *v, int64_t offset) {
 // frame pointer.  A value parameter too big for a slot, or a string,
 // arrives as the address of the caller's copy of the argument, so it is
 // reached like a "var" parameter.
-static int64_t LayoutParameters(SubrRec *r) {
+static int64_t LayoutParameters(ID *s) {
+  SubrRec *r = s->subr;
+  bool registerProtocol = UsesRegisterProtocol(s);
   int64_t a = 0;
   for (int i = r->paramCount; i >= 1; i--) {
     ID *p = r->params[i - 1];
@@ -37,7 +39,7 @@ static int64_t LayoutParameters(SubrRec *r) {
     PlaceInFrame(p, a + 4);
     if (ParameterTravelsByAddress(p->type))
       p->var->flags |= kVarByReference;
-    a += 4;
+    a += registerProtocol ? RegisterSlotBytes(r, i) : 4;
   }
   return a;
 }
@@ -61,7 +63,9 @@ static bool NeedsLocalSlot(const ID *c) {
 // Bytes and words first, packed; then the larger variables, the running
 // size raised to a multiple of 4 after every child of that second pass.
 static int64_t LayoutLocals(ID *s) {
-  int64_t b = kFrameUnusedBytes;
+  // Under the register protocol the unused bytes are kept only for the
+  // saved parent-frame slot.
+  int64_t b = UsesRegisterProtocol(s) && s->parentFrameMark == 0 ? 0 : kFrameUnusedBytes;
   for (ID *c = s->firstChild; c; c = c->next) {
     int64_t size = TypeSize(c);
     if (NeedsLocalSlot(c) && (size == 1 || size == 2)) {
@@ -114,7 +118,7 @@ void LayoutFrame(ID *s) {
   if (!s || !s->subr)
     return;
   SubrRec *r = s->subr;
-  int64_t a = LayoutResultAddress(r, LayoutParameters(r));
+  int64_t a = LayoutResultAddress(r, LayoutParameters(s));
   r->frameValue1 = CheckedFrameValue(a);
   if (gOptions.optimize && r->isMain && CG_UseRule("fixed-globals")) {
     LayoutGlobals(s);

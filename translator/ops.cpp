@@ -22,6 +22,7 @@ void ResetTranslator() {
   gTempCount = 0;
   gLiveTemps = 0;
   gGlobalsSize = 0;
+  ResetRegisterCallees();
   ResetLoopExits();
 }
 

@@ -21,6 +21,7 @@ static void EmitConstData(const ID *c) {
 UasmOp *Translate() {
   Con() << "translator started:\n";
   ResetTranslator();
+  ChooseRegisterCallees();
   for (ID *id = RootID(); id; id = NextIDInOrder(id)) {
     if (id->kind == kIdConst)
       EmitConstData(id);

@@ -147,7 +147,10 @@ void TranslateCall(Node *n) {
       TranslateAddress(arg);
     else
       TranslateExpr(arg);
-    EmitText(uasmop_pusharg, "", 4);
+    if (UsesRegisterProtocol(s) && RegisterSlotBytes(r, i) == 2)
+      EmitText(uasmop_pushword, "", 2);
+    else
+      EmitText(uasmop_pusharg, "", 4);
   }
   EmitIdent(uasmop_call, s, n->size);
 }

@@ -58,9 +58,10 @@ enum UasmCode : int32_t {
   uasmop_cmple = 40,
   uasmop_cmpeq = 41,
   uasmop_cmpne = 42,
+  uasmop_pushword = 43,   // push the accumulator's low word as one 2-byte slot (-O)
 };
 
-constexpr int32_t kUasmCodeCount = 43;
+constexpr int32_t kUasmCodeCount = 44;
 
 // The code's name ("uasmop_load"), or "uasmop_?" for a code outside 0..42.
 const char *UasmOpName(int32_t code);
@@ -158,6 +159,17 @@ void LayoutFrames(UasmOp *op);
 void LayoutFrame(ID *s);
 // Bytes of the main program's variables at the globals label (-O only).
 extern int32_t gGlobalsSize;
+
+// ---- The register call protocol (register_calls.cpp, -O) ------------------------
+
+// Chooses, before translation, the subroutines that take 2-byte slots,
+// return a small result in hl and leave their slots to the caller.
+void ChooseRegisterCallees();
+bool UsesRegisterProtocol(const ID *s);
+// The bytes of parameter i's slot in such a subroutine: 2, or 4 for a
+// 4-byte value.
+int32_t RegisterSlotBytes(const SubrRec *r, int i);
+void ResetRegisterCallees();
 
 // ---- Readable dump --------------------------------------------------------------------
 

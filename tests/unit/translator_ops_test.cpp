@@ -138,7 +138,7 @@ TEST_F(TranslatorOpsTest, OpNamesCoverEveryCode) {
   EXPECT_STREQ(UasmOpName(uasmop_allocstack), "uasmop_allocstack");
   EXPECT_STREQ(UasmOpName(uasmop_reserved21), "uasmop_reserved21");
   EXPECT_STREQ(UasmOpName(uasmop_cmpne), "uasmop_cmpne");
-  EXPECT_STREQ(UasmOpName(43), "uasmop_?");
+  EXPECT_STREQ(UasmOpName(44), "uasmop_?");
 }
 
 } // namespace
