@@ -180,9 +180,44 @@ bool CompareWords(Direct &d, Node *n, bool isSigned, Text &cc) {
   return true;
 }
 
+// "x and 2^k = 0" (or <> 0) tests the one bit with "bit", leaving x in a
+// or hl.
+bool BitTest(Direct &d, Node *n, Text &cc) {
+  Node *a = Child(n, 1), *b = Child(n, 2);
+  int64_t zero, mask;
+  if ((n->kind != kNodeEqual && n->kind != kNodeNotEqual) || !D_Constant(b, zero) || zero != 0 ||
+      !a || a->kind != kNodeAnd || a->operandClass != kClassInteger)
+    return false;
+  Node *x = Child(a, 1);
+  if (!D_Constant(Child(a, 2), mask)) {
+    x = Child(a, 2);
+    if (!D_Constant(Child(a, 1), mask))
+      return false;
+  }
+  int bit = -1;
+  for (int i = 0; i < 16; i++)
+    if (mask == (int64_t(1) << i))
+      bit = i;
+  if (bit < 0 || !x)
+    return false;
+  if (bit < 8) {
+    if (!D_ValueA(d, x))
+      return false;
+    D_Emit(d, "bit", DecimalText(bit), "a");
+  } else {
+    if (!D_ValueHL(d, x))
+      return false;
+    D_Emit(d, "bit", DecimalText(bit - 8), "h");
+  }
+  cc = n->kind == kNodeEqual ? "z" : "nz";
+  return true;
+}
+
 // The compare of a comparison node; cc is the condition under which it holds.
 bool CompareFlags(Direct &d, Node *n, Text &cc) {
   Node *a = Child(n, 1), *b = Child(n, 2);
+  if (BitTest(d, n, cc))
+    return true;
   Width w;
   if (!a || !b || !CompareWidth(a, b, w))
     return false;
@@ -210,12 +245,36 @@ bool ShortCircuits(const Node *n) {
          IsProperBoolean(Child(n, 1)) && IsProperBoolean(Child(n, 2)) && !D_HasCall(n);
 }
 
+// A word compared for (in)equality with a constant other than 0: a byte at
+// a time, so that hl keeps the value (a loop's variable, wanted again).
+bool WordEqualsConstant(Direct &d, Node *n, const Text &label, bool whenTrue) {
+  Node *a = Child(n, 1), *b = Child(n, 2);
+  int64_t k;
+  Width w;
+  if ((n->kind != kNodeEqual && n->kind != kNodeNotEqual) || !a || !D_Constant(b, k) || k == 0 ||
+      !CompareWidth(a, b, w) || w == Width::U8 || !D_ValueHL(d, a))
+    return false;
+  bool jumpWhenEqual = (n->kind == kNodeEqual) == whenTrue;
+  Text skip = jumpWhenEqual ? D_NewLabel(d) : label;
+  D_Emit(d, "ld", "a", "l");
+  D_Emit(d, "cp", DecimalText(k & 255));
+  D_Emit(d, jumpWhenEqual ? "jr" : "jp", "nz", skip);
+  D_Emit(d, "ld", "a", "h");
+  D_Emit(d, "cp", DecimalText(k >> 8 & 255));
+  D_Emit(d, "jp", jumpWhenEqual ? "z" : "nz", label);
+  if (jumpWhenEqual)
+    D_Label(d, skip);
+  return true;
+}
+
 } // namespace
 
 bool D_JumpIf(Direct &d, Node *n, const Text &label, bool whenTrue) {
   if (!n)
     return false;
   Text cc;
+  if (WordEqualsConstant(d, n, label, whenTrue))
+    return true;
   if (IsComparisonNode(n) && CompareFlags(d, n, cc)) {
     D_Emit(d, "jp", whenTrue ? cc : Inverse(cc), label);
     return true;

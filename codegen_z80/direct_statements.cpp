@@ -158,6 +158,8 @@ bool CG_DirectStatement(CG_State *st, Node *n) {
     return false;
   if (n->kind == kNodeVarRef)
     return LoadResult(d, n);
+  if (n->kind == kNodeTypeCast) // a function's last value, left in hl
+    return D_ValueHL(d, n);
   if (n->kind == kNodeAssign)
     return Assign(d, n);
   if (n->kind == kNodeCall)
@@ -178,6 +180,7 @@ void CG_DirectOp(CG_State &st, const UasmOp *op) {
   if (!done)
     ReportErrorLine("Error in CG, direct code: ");
   const Node *n = op->node;
-  if (n && n->kind == kNodeVarRef && n->id && UsesRegisterProtocol(n->id->parent))
+  if (n && ((n->kind == kNodeVarRef && n->id && UsesRegisterProtocol(n->id->parent)) ||
+            n->kind == kNodeTypeCast))
     const_cast<UasmOp *>(op)->resultPlace = kPlaceHL;
 }

@@ -81,6 +81,15 @@ static void TranslateExit(Node *n) {
 
 // ---- Subroutines -----------------------------------------------------------------------
 
+static void TranslateBody(ID *s);
+static void DropUnusedResult(ID *s);
+// Under the register protocol (-O): the label after the load of the
+// result, where the last assignments of a function jump with the value
+// already in hl (see TranslateTailList).
+static Text gResultReady;
+static bool gResultReadyUsed = false;
+static bool gResultNeedsLoad = true; // some way through the body reaches the end
+
 void TranslateSubr(ID *s) {
   gTranslatingSubr = s;
   EmitIdent(uasmop_subrbegin, s, 0);
@@ -88,11 +97,14 @@ void TranslateSubr(ID *s) {
   EmitIdent(uasmop_enter, s, 0);
   ResetLiveTemps();
   ResetLoopExits();
-  TranslateStatements(s->subr->body);
+  TranslateBody(s);
+  DropUnusedResult(s);
   if (!gExitLabel.empty())
     DefineLabel(gExitLabel);
-  if (s->subr->result)
+  if (s->subr->result && (gResultNeedsLoad || !gExitLabel.empty()))
     LoadFunctionResult(s->subr);
+  if (gResultReadyUsed)
+    DefineLabel(gResultReady);
   EmitText(uasmop_leave, "", 0);
   for (ID *c = s->firstChild; c; c = c->next)
     if (c->kind == kIdConst)
@@ -137,6 +149,8 @@ static void TranslateIf(Node *n) {
 
 // while C do A; continue goes to the test, break past the loop.
 static void TranslateWhile(Node *n) {
+  if (TranslateDirectWhile(n))
+    return;
   Text l = NewLabel();
   DefineLabel(l);
   JumpUnless(Child(n, 1), l + "end");
@@ -295,23 +309,106 @@ static void TranslateCase(Node *n) {
   ReleaseTemp(t);
 }
 
-void TranslateStatements(Node *list) {
-  for (Node *n = list; n; n = n->next) {
-    EmitSrcLine(n);
-    switch (n->kind) {
-    case kNodeIf: TranslateIf(n); break;
-    case kNodeWhile: TranslateWhile(n); break;
-    case kNodeRepeat: TranslateRepeat(n); break;
-    case kNodeForTo: case kNodeForDownto: TranslateFor(n); break;
-    case kNodeAsm: EmitText(uasmop_asmline, NodeText(n), 0); break;
-    case kNodeCase: TranslateCase(n); break;
-    case kNodeExit: TranslateExit(n); break;
-    case kNodeBreak: TranslateLoopJump(true); break;
-    case kNodeContinue: TranslateLoopJump(false); break;
-    default:
-      if (!EmitDirectStatement(n))
-        TranslateExpr(n);
-      break;
-    }
+static void TranslateStatement(Node *n) {
+  EmitSrcLine(n);
+  switch (n->kind) {
+  case kNodeIf: TranslateIf(n); break;
+  case kNodeWhile: TranslateWhile(n); break;
+  case kNodeRepeat: TranslateRepeat(n); break;
+  case kNodeForTo: case kNodeForDownto: TranslateFor(n); break;
+  case kNodeAsm: EmitText(uasmop_asmline, NodeText(n), 0); break;
+  case kNodeCase: TranslateCase(n); break;
+  case kNodeExit: TranslateExit(n); break;
+  case kNodeBreak: TranslateLoopJump(true); break;
+  case kNodeContinue: TranslateLoopJump(false); break;
+  default:
+    if (!EmitDirectStatement(n))
+      TranslateExpr(n);
+    break;
   }
+}
+
+void TranslateStatements(Node *list) {
+  for (Node *n = list; n; n = n->next)
+    TranslateStatement(n);
+}
+
+// ---- Results left in hl (-O) ------------------------------------------------------
+
+// Under the register protocol, the last statement of a function that
+// assigns its result (also at the end of both branches of a final if)
+// leaves the value in hl and jumps past the load of the result variable.
+
+static bool TranslateTailList(Node *list);
+static int gTailAssignments = 0;
+
+// Returns whether every way through the statement ends in such a jump.
+static bool TranslateTailStatement(Node *n) {
+  if (n->kind == kNodeAssign) {
+    EmitSrcLine(n);
+    if (EmitDirectTail(n, gTranslatingSubr->subr->result, gResultReady)) {
+      gResultReadyUsed = true;
+      gTailAssignments++;
+      return true;
+    }
+    if (!EmitDirectStatement(n))
+      TranslateExpr(n);
+    return false;
+  }
+  if (n->kind != kNodeIf || !Child(n, 3)) {
+    TranslateStatement(n);
+    return false;
+  }
+  EmitSrcLine(n);
+  Text l = NewLabel();
+  JumpUnless(Child(n, 1), l + "else");
+  bool thenEnds = TranslateTailList(Child(n, 2));
+  if (!thenEnds)
+    EmitText(uasmop_jump, l + "end", 0);
+  DefineLabel(l + "else");
+  bool elseEnds = TranslateTailList(Child(n, 3));
+  DefineLabel(l + "end");
+  return thenEnds && elseEnds;
+}
+
+static bool TranslateTailList(Node *list) {
+  for (Node *n = list; n; n = n->next) {
+    if (!n->next)
+      return TranslateTailStatement(n);
+    TranslateStatement(n);
+  }
+  return false;
+}
+
+static int CountReferences(const Node *n, const ID *v) {
+  int count = 0;
+  for (; n; n = n->next) {
+    if (n->kind == kNodeVarRef && n->id == v)
+      count++;
+    for (int i = 1; i <= n->childCount; i++)
+      count += CountReferences(Child(n, i), v);
+  }
+  return count;
+}
+
+static void TranslateBody(ID *s) {
+  gResultReady.clear();
+  gResultReadyUsed = false;
+  gResultNeedsLoad = true;
+  if (!ResultsLeftInHL(s)) {
+    TranslateStatements(s->subr->body);
+    return;
+  }
+  gResultReady = NewLabel() + "ready";
+  gTailAssignments = 0;
+  gResultNeedsLoad = !TranslateTailList(s->subr->body);
+}
+
+// A result variable that only the last assignments name, in a body that
+// no exit leaves, is never read or written: it needs no room in the frame.
+static void DropUnusedResult(ID *s) {
+  ID *result = s->subr->result;
+  if (gResultReadyUsed && !gResultNeedsLoad && gExitLabel.empty() && result && result->var &&
+      CountReferences(s->subr->body, result) == gTailAssignments)
+    result->var->flags |= kVarFixedAddress;
 }

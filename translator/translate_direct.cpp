@@ -125,6 +125,54 @@ static void EmitJumpStep(Node *n, const Text &label, bool whenTrue) {
   EmitText(uasmop_directjump, label, whenTrue ? 1 : 0)->node = n;
 }
 
+// A function on the register protocol whose result the direct code loads
+// into hl can have its last assignments leave the value there.
+bool ResultsLeftInHL(const ID *s) {
+  const SubrRec *r = s->subr;
+  return gOptions.optimize && UsesRegisterProtocol(s) && r->result && r->resultType &&
+         r->resultType->size <= 2 && CG_UseRule("direct-statement", false) &&
+         CG_DirectStatement(nullptr, VarNode(r->result));
+}
+
+// result := E as the last thing a function does: E, as the result's type
+// holds it, into hl and a jump to where the result is ready.
+bool EmitDirectTail(Node *assign, ID *result, const Text &ready) {
+  Node *target = Child(assign, 1), *value = Child(assign, 2);
+  if (!target || !value || target->kind != kNodeVarRef || target->id != result)
+    return false;
+  Node *cast = CreateNode(kNodeTypeCast, 1, value);
+  cast->type = result->type;
+  TypeNode(cast, result->type, result->type->typeClass);
+  cast->operandClass = result->type->typeClass;
+  if (!CG_DirectStatement(nullptr, cast))
+    return false;
+  CG_UseRule("direct-statement");
+  EmitText(uasmop_direct, "", 0)->node = cast;
+  EmitText(uasmop_jump, ready, 0);
+  return true;
+}
+
+// while C do A with a direct condition: the test at the bottom, entered
+// by a jump, so each pass makes one conditional jump back.
+bool TranslateDirectWhile(Node *n) {
+  Node *condition = Child(n, 1);
+  if (!gOptions.optimize || !condition || condition->next || !CG_UseRule("direct-condition", false) ||
+      !CG_DirectJump(nullptr, condition, "", true))
+    return false;
+  Text l = NewLabel();
+  EmitText(uasmop_jump, l, 0);
+  DefineLabel(l + "body");
+  LoopExits loop;
+  EnterLoop(loop, l, l + "end");
+  TranslateStatements(Child(n, 2));
+  LeaveLoop(loop);
+  DefineLabel(l);
+  EmitDirectJump(condition, l + "body", true);
+  if (loop.breakUsed)
+    DefineLabel(l + "end");
+  return true;
+}
+
 // A function's value into the accumulator, as the general code leaves it.
 bool EmitDirectResult(ID *result) {
   if (!gOptions.optimize || !result || !result->type || result->type->size > 2 ||

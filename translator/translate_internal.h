@@ -55,6 +55,9 @@ bool EmitDirectStatement(Node *n);
 bool EmitDirectJump(Node *condition, const Text &label, bool whenTrue);
 bool TranslateDirectFor(Node *n, LoopExits &loop);
 bool EmitDirectResult(ID *result);
+bool TranslateDirectWhile(Node *n);
+bool ResultsLeftInHL(const ID *s);
+bool EmitDirectTail(Node *assign, ID *result, const Text &ready);
 
 // ---- translate_calls.cpp ----------------------------------------------------------------
 
