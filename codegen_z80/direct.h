@@ -48,6 +48,13 @@ void D_SimpleIntoDE(Direct &d, const Node *b);
 bool D_ValueA(Direct &d, Node *n);
 // The low 16 bits of the node's value into hl (a byte widened by its sign).
 bool D_ValueHL(Direct &d, Node *n);
+// a's value into hl, b's into de; the left side first, or the right one
+// unless it is a constant or a variable (taken after the left one).
+bool D_WordOperands(Direct &d, Node *a, Node *b, bool leftFirst);
+// a's value into a, b's into b; the left side first, or the right one.
+bool D_ByteOperands(Direct &d, Node *a, Node *b, bool leftFirst);
+// hl into a 32-bit working register ("__reg32a"), widened by sign or zeros.
+void D_HLToRegister(Direct &d, const char *reg, bool isSigned);
 // a (byte) or hl into a variable.
 void D_StoreVar(Direct &d, const ID *v, bool byte);
 // The address of a variable, element, field or dereference into hl.

@@ -94,22 +94,8 @@ bool CompareBytes(Direct &d, Node *n, Text &cc) {
     return true;
   }
   cc = ConditionOf(kind, swap);
-  if (!RightFirst(n, b) && D_HasCall(a)) {
-    if (!D_ValueA(d, a))
-      return false;
-    D_Emit(d, "push", "af");
-    if (!D_ValueA(d, b))
-      return false;
-    D_Emit(d, "ld", "b", "a");
-    D_Emit(d, "pop", "af");
-  } else {
-    if (!D_ValueA(d, b))
-      return false;
-    D_Emit(d, "push", "af");
-    if (!D_ValueA(d, a))
-      return false;
-    D_Emit(d, "pop", "bc");
-  }
+  if (!D_ByteOperands(d, a, b, !RightFirst(n, b) && D_HasCall(a)))
+    return false;
   if (swap) {
     D_Emit(d, "ld", "c", "a");
     D_Emit(d, "ld", "a", "b");
@@ -148,26 +134,8 @@ bool CompareWords(Direct &d, Node *n, bool isSigned, Text &cc) {
     D_Emit(d, "ld", "de", DecimalText(k & 0xFFFF));
   } else {
     cc = ConditionOf(kind, swap);
-    if (!RightFirst(n, b) && D_HasCall(a)) {
-      if (!D_ValueHL(d, a))
-        return false;
-      D_Emit(d, "push", "hl");
-      if (!D_ValueHL(d, b))
-        return false;
-      D_Emit(d, "ex", "de", "hl");
-      D_Emit(d, "pop", "hl");
-    } else if (D_IsSimple(b)) {
-      if (!D_ValueHL(d, a))
-        return false;
-      D_SimpleIntoDE(d, b);
-    } else {
-      if (!D_ValueHL(d, b))
-        return false;
-      D_Emit(d, "push", "hl");
-      if (!D_ValueHL(d, a))
-        return false;
-      D_Emit(d, "pop", "de");
-    }
+    if (!D_WordOperands(d, a, b, !RightFirst(n, b) && D_HasCall(a)))
+      return false;
     if (isSigned) {
       FlipSign(d, "h");
       FlipSign(d, "d");
@@ -316,12 +284,8 @@ bool D_BooleanA(Direct &d, Node *n) {
   }
   // and, or, xor of booleans: both sides, left first, bit by bit.
   Node *a = Child(n, 1), *b = Child(n, 2);
-  if (!a || !b || !D_ValueA(d, a))
+  if (!a || !b || !D_ByteOperands(d, a, b, true))
     return false;
-  D_Emit(d, "push", "af");
-  if (!D_ValueA(d, b))
-    return false;
-  D_Emit(d, "pop", "bc");
   D_Emit(d, n->kind == kNodeAnd ? "and" : n->kind == kNodeOr ? "or" : "xor", "b");
   return true;
 }

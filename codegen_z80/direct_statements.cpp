@@ -136,17 +136,7 @@ bool LoadResult(Direct &d, Node *n) {
     return false;
   if (n->id && UsesRegisterProtocol(n->id->parent))
     return true; // the value goes back in hl
-  D_Emit(d, "ld", "(__reg32a)", "hl");
-  if (n->isSigned) {
-    D_Emit(d, "ld", "a", "h");
-    D_Emit(d, "rla");
-    D_Emit(d, "sbc", "a", "a");
-    D_Emit(d, "ld", "l", "a");
-    D_Emit(d, "ld", "h", "a");
-  } else {
-    D_Emit(d, "ld", "hl", "0");
-  }
-  D_Emit(d, "ld", "(__reg32a+2)", "hl");
+  D_HLToRegister(d, "__reg32a", n->isSigned);
   return true;
 }
 

@@ -398,32 +398,12 @@ bool ByteOperator(Direct &d, Node *n) {
     AluA(d, mnemonic, ByteSource(d, b));
     return true;
   }
-  if (!D_ValueA(d, b))
+  if (!D_ByteOperands(d, a, b, false))
     return false;
-  D_Emit(d, "push", "af");
-  if (!D_ValueA(d, a))
-    return false;
-  D_Emit(d, "pop", "bc");
   AluA(d, mnemonic, "b");
   return true;
 }
 
-// hl := left, de := right, in the order the general code takes them.
-bool WordOperands(Direct &d, Node *a, Node *b) {
-  if (D_IsSimple(b)) {
-    if (!D_ValueHL(d, a))
-      return false;
-    D_SimpleIntoDE(d, b);
-    return true;
-  }
-  if (!D_ValueHL(d, b))
-    return false;
-  D_Emit(d, "push", "hl");
-  if (!D_ValueHL(d, a))
-    return false;
-  D_Emit(d, "pop", "de");
-  return true;
-}
 
 void LogicHLDE(Direct &d, const Text &mnemonic) {
   D_Emit(d, "ld", "a", "l");
@@ -463,7 +443,7 @@ bool WordOperator(Direct &d, Node *n) {
       return true;
     }
   }
-  if (!WordOperands(d, a, b))
+  if (!D_WordOperands(d, a, b, false))
     return false;
   switch (n->kind) {
   case kNodeAdd: D_Emit(d, "add", "hl", "de"); break;
@@ -513,8 +493,9 @@ bool ShiftHL(Direct &d, Node *n) {
   return true;
 }
 
-// hl into a 32-bit working register, widened by sign or zeros.
-void HLToRegister(Direct &d, const char *reg, bool isSigned) {
+} // namespace
+
+void D_HLToRegister(Direct &d, const char *reg, bool isSigned) {
   D_Emit(d, "ld", Text("(") + reg + ")", "hl");
   if (isSigned) {
     D_Emit(d, "ld", "a", "h");
@@ -527,6 +508,54 @@ void HLToRegister(Direct &d, const char *reg, bool isSigned) {
   }
   D_Emit(d, "ld", Text("(") + reg + "+2)", "hl");
 }
+
+bool D_WordOperands(Direct &d, Node *a, Node *b, bool leftFirst) {
+  if (leftFirst && !D_IsSimple(b)) {
+    if (!D_ValueHL(d, a))
+      return false;
+    D_Emit(d, "push", "hl");
+    if (!D_ValueHL(d, b))
+      return false;
+    D_Emit(d, "ex", "de", "hl");
+    D_Emit(d, "pop", "hl");
+    return true;
+  }
+  if (D_IsSimple(b)) {
+    if (!D_ValueHL(d, a))
+      return false;
+    D_SimpleIntoDE(d, b);
+    return true;
+  }
+  if (!D_ValueHL(d, b))
+    return false;
+  D_Emit(d, "push", "hl");
+  if (!D_ValueHL(d, a))
+    return false;
+  D_Emit(d, "pop", "de");
+  return true;
+}
+
+bool D_ByteOperands(Direct &d, Node *a, Node *b, bool leftFirst) {
+  if (leftFirst) {
+    if (!D_ValueA(d, a))
+      return false;
+    D_Emit(d, "push", "af");
+    if (!D_ValueA(d, b))
+      return false;
+    D_Emit(d, "ld", "b", "a");
+    D_Emit(d, "pop", "af");
+    return true;
+  }
+  if (!D_ValueA(d, b))
+    return false;
+  D_Emit(d, "push", "af");
+  if (!D_ValueA(d, a))
+    return false;
+  D_Emit(d, "pop", "bc");
+  return true;
+}
+
+namespace {
 
 bool FitsWord(const Node *n, int64_t &low, int64_t &high) {
   return D_Range(n, low, high) && low >= -32768 && high <= 0xFFFF &&
@@ -557,13 +586,13 @@ bool DivideHL(Direct &d, Node *n) {
     }
     return true;
   }
-  if (!WordOperands(d, a, b))
+  if (!D_WordOperands(d, a, b, false))
     return false;
   bool isSigned = la < 0 || lb < 0;
   D_Emit(d, "push", "de");
-  HLToRegister(d, "__reg32a", la < 0);
+  D_HLToRegister(d, "__reg32a", la < 0);
   D_Emit(d, "pop", "hl");
-  HLToRegister(d, "__reg32b", lb < 0);
+  D_HLToRegister(d, "__reg32b", lb < 0);
   D_Emit(d, "call", Text(isDiv ? "__op_div" : "__op_mod") + (isSigned ? "_s" : "_u"));
   D_Emit(d, "ld", "hl", "(__reg32a)");
   return true;
