@@ -613,6 +613,8 @@ PatternRule gRules[] = {
      nullptr},
     {"direct-condition", "-O: a condition as a compare and a jump on the flags", nullptr},
     {"direct-for", "-O: a for loop over a byte or word variable in direct code", nullptr},
+    {"counted-loop", "-O: a for loop whose body never names its variable counts in b",
+     nullptr},
     {"inline-function", "-O: a call of a one-line function (ord, chr, ...) as its expression",
      nullptr},
     {"append-char", "-O: s := s + c appends the char in place", nullptr},

@@ -183,10 +183,55 @@ bool EmitDirectResult(ID *result) {
   return true;
 }
 
+// What a counted loop's body may not hold: a mention of the loop's
+// variable, a call (which might read it), an asm block, or a jump out of
+// the loop.
+static bool LeavesCounterAlone(const Node *n, const ID *v) {
+  for (; n; n = n->next) {
+    if ((n->kind == kNodeVarRef && n->id == v) || n->kind == kNodeCall || n->kind == kNodeAsm ||
+        n->kind == kNodeBreak || n->kind == kNodeContinue || n->kind == kNodeExit)
+      return false;
+    for (int i = 1; i <= n->childCount; i++)
+      if (!LeavesCounterAlone(Child(n, i), v))
+        return false;
+  }
+  return true;
+}
+
+// for v := a to b do S with constant bounds and a body that never looks at
+// v: the passes are counted in b (kept on the stack while S runs) and v is
+// given its last value once, after the loop.
+static bool TranslateCountedFor(Node *n, const ForSteps &s) {
+  ID *v = n->id;
+  int64_t first, last;
+  if (!s.entersSurely || !CG_UseRule("counted-loop", false) ||
+      !D_Constant(Child(n, 1), first) || !D_Constant(Child(n, 2), last) ||
+      !LeavesCounterAlone(Child(n, 3), v))
+    return false;
+  int64_t count = (n->kind == kNodeForTo ? AsTypeHolds(last, v->type) - AsTypeHolds(first, v->type)
+                                         : AsTypeHolds(first, v->type) - AsTypeHolds(last, v->type)) +
+                  1;
+  if (count < 1 || count > 256)
+    return false;
+  CG_UseRule("counted-loop");
+  Text l = NewLabel();
+  EmitText(uasmop_asmline, "ld b," + DecimalText(count & 255), 0);
+  DefineLabel(l + "loop");
+  EmitText(uasmop_asmline, "push bc", 0);
+  TranslateStatements(Child(n, 3));
+  EmitText(uasmop_asmline, "pop bc", 0);
+  EmitText(uasmop_asmline, "dec b", 0);
+  EmitText(uasmop_asmline, "jp nz," + l + "loop", 0);
+  EmitStep(AssignNode(v, Child(n, 2)));
+  return true;
+}
+
 bool TranslateDirectFor(Node *n, LoopExits &loop) {
   ForSteps s;
   if (!gOptions.optimize || !CG_UseRule("direct-for", false) || !MakeForSteps(n, s))
     return false;
+  if (TranslateCountedFor(n, s))
+    return true;
   CG_UseRule("direct-for");
   Text l = NewLabel();
   EmitStep(s.first);

@@ -113,6 +113,11 @@ begin
     count := count + 1;
   writeln(count, ' ', b);
   count := 0;
+  for b := 255 downto 0 do
+    for ch := 'a' to 'c' do
+      count := count + 1;
+  writeln(count, ' ', b, ' ', ch);
+  count := 0;
   for s8 := 5 downto -5 do
     count := count + s8 + 10;
   writeln(count, ' ', s8);
