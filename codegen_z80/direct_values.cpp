@@ -795,6 +795,9 @@ bool D_Range(const Node *n, int64_t &low, int64_t &high) {
   case kNodeAdd: return Bounded(n, la + lb, ha + hb, low, high);
   case kNodeSub: return Bounded(n, la - hb, ha - lb, low, high);
   case kNodeMul: {
+    const int64_t kHalf = int64_t(1) << 31; // keeps every product within 64 bits
+    if (la < -kHalf || ha > kHalf || lb < -kHalf || hb > kHalf)
+      break;
     int64_t p[4] = {la * lb, la * hb, ha * lb, ha * hb};
     return Bounded(n, *std::min_element(p, p + 4), *std::max_element(p, p + 4), low, high);
   }
