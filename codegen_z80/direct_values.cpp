@@ -427,6 +427,14 @@ void LogicByteWith(Direct &d, const char *reg, const Text &mnemonic, int64_t k) 
   D_Emit(d, "ld", reg, "a");
 }
 
+// Two factors that are bytes (0 to 255): the 8-by-8 multiply gives their
+// whole product.
+bool BothBytes(const Node *a, const Node *b) {
+  int64_t la, ha, lb, hb;
+  return D_Range(a, la, ha) && D_Range(b, lb, hb) && la >= 0 && ha <= 255 && lb >= 0 &&
+         hb <= 255;
+}
+
 bool WordOperator(Direct &d, Node *n) {
   Node *a = Child(n, 1), *b = Child(n, 2);
   int64_t v;
@@ -452,6 +460,12 @@ bool WordOperator(Direct &d, Node *n) {
     D_Emit(d, "sbc", "hl", "de");
     break;
   case kNodeMul:
+    if (BothBytes(a, b)) {
+      D_Emit(d, "ld", "a", "l");
+      D_Emit(d, "ld", "c", "e");
+      D_Emit(d, "call", "__op_mul8816");
+      break;
+    }
     D_Emit(d, "ld", "b", "d");
     D_Emit(d, "ld", "c", "e");
     D_Emit(d, "call", "__op_mul16");
@@ -583,6 +597,20 @@ bool DivideHL(Direct &d, Node *n) {
     } else {
       LogicByteWith(d, "l", "and", (k - 1) & 255);
       LogicByteWith(d, "h", "and", (k - 1) >> 8 & 255);
+    }
+    return true;
+  }
+  if (D_Constant(b, k) && k >= 1 && k <= 255 && la >= 0) {
+    // a word by a byte: the library's 16-step division, quotient in hl and
+    // remainder in a
+    if (!D_ValueHL(d, a))
+      return false;
+    D_Emit(d, "xor", "a");
+    D_Emit(d, "ld", "c", DecimalText(k));
+    D_Emit(d, "call", "__div_c8");
+    if (!isDiv) {
+      D_Emit(d, "ld", "l", "a");
+      D_Emit(d, "ld", "h", "0");
     }
     return true;
   }
