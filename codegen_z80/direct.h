@@ -55,6 +55,8 @@ bool D_WordOperands(Direct &d, Node *a, Node *b, bool leftFirst);
 bool D_ByteOperands(Direct &d, Node *a, Node *b, bool leftFirst);
 // hl into a 32-bit working register ("__reg32a"), widened by sign or zeros.
 void D_HLToRegister(Direct &d, const char *reg, bool isSigned);
+// A variable's low byte into a; hl kept when asked.
+void D_LoadVarA(Direct &d, const ID *v, bool keepHL);
 // a (byte) or hl into a variable.
 void D_StoreVar(Direct &d, const ID *v, bool byte);
 // The address of a variable, element, field or dereference into hl.

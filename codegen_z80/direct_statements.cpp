@@ -19,10 +19,8 @@ bool SimpleIntoA(Direct &d, Node *value) {
     D_Emit(d, "ld", "a", DecimalText(v & 255));
     return true;
   }
-  D_Emit(d, "push", "hl");
-  bool ok = D_ValueA(d, value);
-  D_Emit(d, "pop", "hl");
-  return ok;
+  D_LoadVarA(d, value->id, true); // a simple value that is no constant is a variable
+  return true;
 }
 
 void StoreDEAtHL(Direct &d) {

@@ -211,6 +211,25 @@ void MultiplyHLBy(Direct &d, int64_t k) {
   }
 }
 
+// a := a * k (low 8 bits) by doublings and adds of a copy in b.
+void MultiplyABy(Direct &d, int64_t k) {
+  k &= 255;
+  if (k == 0) {
+    D_Emit(d, "xor", "a");
+    return;
+  }
+  int top = 7;
+  while (!(k >> top & 1))
+    top--;
+  if (BitCount(k) > 1)
+    D_Emit(d, "ld", "b", "a");
+  for (int bit = top - 1; bit >= 0; bit--) {
+    D_Emit(d, "add", "a", "a");
+    if (k >> bit & 1)
+      D_Emit(d, "add", "a", "b");
+  }
+}
+
 // hl := hl + k, by inc or dec for small steps.
 void AddHL(Direct &d, int64_t k) {
   k &= 0xFFFF;
@@ -333,6 +352,17 @@ Node *InlinedCall(Direct &d, Node *call) {
 }
 
 } // namespace
+
+void D_LoadVarA(Direct &d, const ID *v, bool keepHL) {
+  if (!d.st)
+    return;
+  bool viaHL = ReachOf(d, v, 1) == Reach::Other;
+  if (viaHL && keepHL)
+    D_Emit(d, "push", "hl");
+  LoadVarA(d, v);
+  if (viaHL && keepHL)
+    D_Emit(d, "pop", "hl");
+}
 
 void D_StoreVar(Direct &d, const ID *v, bool byte) {
   if (!d.st)
@@ -936,7 +966,15 @@ bool D_ValueA(Direct &d, Node *n) {
       return true;
     }
     [[fallthrough]];
-  case kNodeMul: case kNodeShr: case kNodeDiv: case kNodeMod:
+  case kNodeMul:
+    if (int64_t k; IsIntegerOperator(n) && D_Constant(Child(n, 2), k)) {
+      if (!D_ValueA(d, Child(n, 1)))
+        return false;
+      MultiplyABy(d, k);
+      return true;
+    }
+    [[fallthrough]];
+  case kNodeShr: case kNodeDiv: case kNodeMod:
     if (!D_ValueHL(d, n))
       return false;
     D_Emit(d, "ld", "a", "l");
