@@ -235,13 +235,61 @@ bool WordEqualsConstant(Direct &d, Node *n, const Text &label, bool whenTrue) {
   return true;
 }
 
+// An unsigned word against a constant, high byte first: most values are
+// decided by one compare, and hl keeps the value.
+bool WordOrderConstant(Direct &d, Node *n, const Text &label, bool whenTrue) {
+  Node *a = Child(n, 1), *b = Child(n, 2);
+  int64_t k;
+  Width w;
+  int32_t kind = n->kind;
+  if (kind == kNodeEqual || kind == kNodeNotEqual || !IsComparisonNode(n) || !a ||
+      !D_Constant(b, k) || !CompareWidth(a, b, w) || w != Width::U16)
+    return false;
+  Direct dry{nullptr};
+  FoldConstant(dry, kind, k, 0xFFFF);
+  if (kind != kNodeLess && kind != kNodeGreaterEqual)
+    return false; // a > 65535 or a <= 65535: left to the general compare
+  if (!D_ValueHL(d, a))
+    return false;
+  bool jumpWhenLess = (kind == kNodeLess) == whenTrue;
+  int64_t high = k >> 8 & 255, low = k & 255;
+  D_Emit(d, "ld", "a", "h");
+  if (high == 0)
+    D_Emit(d, "or", "a");
+  else
+    D_Emit(d, "cp", DecimalText(high));
+  if (low == 0) {
+    D_Emit(d, "jp", jumpWhenLess ? "c" : "nc", label);
+    return true;
+  }
+  Text skip = D_NewLabel(d);
+  if (high == 0) {
+    // any high byte but 0 decides: the value is not less
+    if (jumpWhenLess)
+      D_Emit(d, "jr", "nz", skip);
+    else
+      D_Emit(d, "jp", "nz", label);
+  } else if (jumpWhenLess) {
+    D_Emit(d, "jp", "c", label);
+    D_Emit(d, "jr", "nz", skip);
+  } else {
+    D_Emit(d, "jr", "c", skip);
+    D_Emit(d, "jp", "nz", label);
+  }
+  D_Emit(d, "ld", "a", "l");
+  D_Emit(d, "cp", DecimalText(low));
+  D_Emit(d, "jp", jumpWhenLess ? "c" : "nc", label);
+  D_Label(d, skip);
+  return true;
+}
+
 } // namespace
 
 bool D_JumpIf(Direct &d, Node *n, const Text &label, bool whenTrue) {
   if (!n)
     return false;
   Text cc;
-  if (WordEqualsConstant(d, n, label, whenTrue))
+  if (WordEqualsConstant(d, n, label, whenTrue) || WordOrderConstant(d, n, label, whenTrue))
     return true;
   if (IsComparisonNode(n) && CompareFlags(d, n, cc)) {
     D_Emit(d, "jp", whenTrue ? cc : Inverse(cc), label);
