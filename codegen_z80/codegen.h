@@ -184,3 +184,4 @@ bool CG_PeepJumpToNext(AsmLine *line);
 bool CG_PeepJumpToJump(AsmLine *line);
 bool CG_PeepStoreReload(AsmLine *line);
 bool CG_PeepCopyAgain(AsmLine *line);
+bool CG_PeepBitTest(AsmLine *line);

@@ -11,8 +11,9 @@
 #include <unordered_set>
 
 #include "codegen_z80/codegen.h"
+#include "codegen_z80/peephole_lines.h"
 
-namespace {
+namespace peephole {
 
 AsmLine **gList = nullptr;                      // the list being rewritten
 std::unordered_map<Text, AsmLine *> gLabels;    // label name -> its line
@@ -79,6 +80,16 @@ AsmLine *InsertAfter(AsmLine *at, AsmLine *line) {
 
 void Remove(AsmLine *l) { CG_RemoveLine(*gList, l); }
 
+int DollarSpan(const AsmLine *l) {
+  Text target = HasTwoOperands(l) ? Third(l) : Second(l);
+  if (target == "$")
+    return 0;
+  if (target.size() > 2 && target.size() < 6 && target.compare(0, 2, "$+") == 0 &&
+      target.find_first_not_of("0123456789", 2) == Text::npos)
+    return std::stoi(target.substr(2));
+  return -1;
+}
+
 // A "$+N" jump lands on one of the next N-1 lines (each takes a byte at
 // least): those lines keep their bytes.  "jp $" pins only itself.
 void PinDollarSpans(AsmLine *first) {
@@ -90,11 +101,9 @@ void PinDollarSpans(AsmLine *first) {
     if (!IsInstruction(l) || !NamesDollar(l))
       continue;
     gPinned.insert(l);
-    Text target = HasTwoOperands(l) ? Third(l) : Second(l);
-    int span = target == "$" ? 0 : 16; // an unexpected form: a wide margin
-    if (target.size() > 2 && target.size() < 6 && target.compare(0, 2, "$+") == 0 &&
-        target.find_first_not_of("0123456789", 2) == Text::npos)
-      span = std::stoi(target.substr(2));
+    int span = DollarSpan(l);
+    if (span < 0)
+      span = 16; // an unexpected form: a wide margin
     for (AsmLine *p = NextCode(l); p && span > 1; p = NextCode(p), span--)
       gPinned.insert(p);
   }
@@ -301,7 +310,9 @@ bool JumpsFor(unsigned table, std::vector<std::pair<Text, Text>> &out) {
   return true;
 }
 
-} // namespace
+} // namespace peephole
+
+using namespace peephole;
 
 // ---- The rules ---------------------------------------------------------------
 
@@ -468,6 +479,36 @@ bool CG_PeepBooleanJump(AsmLine *line) {
   return true;
 }
 
+// bit-test: a test of one bit of a by and, when nothing reads a or the
+// flags after the jump on either path: a keeps its value, which later
+// lines may still find there.
+//   in : and 2^k / [or a] / jp|jr z|nz,L      out: bit k,a / jp|jr z|nz,L
+//   e.g. and 128 / or a / jp z,L  ->  bit 7,a / jp z,L
+bool CG_PeepBitTest(AsmLine *line) {
+  if (!IsFree(line) || !Is(line, "and") || HasTwoOperands(line))
+    return false;
+  Text mask = Second(line);
+  if (mask.empty() || mask.size() > 3 || mask.find_first_not_of("0123456789") != Text::npos)
+    return false;
+  int value = std::stoi(mask);
+  if (value <= 0 || value > 128 || (value & (value - 1)) != 0)
+    return false;
+  AsmLine *test = NextCode(line);
+  AsmLine *jump = Is(test, "or") && Second(test) == "a" && !HasTwoOperands(test) ? NextCode(test)
+                                                                                  : test;
+  if (!IsFree(jump) || !(Is(jump, "jp") || Is(jump, "jr")) || !HasTwoOperands(jump) ||
+      !IsOneOf(Second(jump), {"z", "nz"}) || (test != jump && !IsFree(test)) ||
+      !gLabels.count(Third(jump)) || !AAndFlagsDeadFrom(jump->next) ||
+      !AAndFlagsDeadFrom(gLabels[Third(jump)]))
+    return false;
+  line->first = NewHeapText("bit");
+  line->second = NewHeapText(std::to_string(__builtin_ctz(value)));
+  line->third = NewHeapText("a");
+  if (test != jump)
+    Remove(test);
+  return true;
+}
+
 // Passes over the generated lines until no rule changes anything (a few
 // passes at most).
 void CG_Peephole(AsmLine *&list) {
@@ -487,6 +528,8 @@ void CG_Peephole(AsmLine *&list) {
         l = l->next;
       }
     }
+    if (CG_UseRule("known-registers", false) && CG_KnownRegisters(list))
+      changed = true;
     if (!changed)
       break;
   }
@@ -494,6 +537,7 @@ void CG_Peephole(AsmLine *&list) {
 }
 
 void ResetPeephole() {
+  ResetKnownRegisters();
   gList = nullptr;
   gLabels.clear();
   gPinned.clear();
