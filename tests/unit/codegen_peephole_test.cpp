@@ -113,3 +113,58 @@ TEST_F(PeepholeTest, ARuleSwitchedOffRewritesNothing) {
   ASSERT_TRUE(CG_SwitchRuleOff("jump-to-next"));
   EXPECT_EQ(Peephole({"jp A", "A:"}).size(), 2u);
 }
+
+TEST_F(PeepholeTest, LoadsOfWhatARegisterHoldsGoAcrossJumpsAndLoops) {
+  // hl holds (g) on the jump into the loop and on its back edge.
+  EXPECT_EQ(Peephole({"ld hl,0", "ld (g),hl", "jp T", "N:", "ld hl,(g)", "inc hl", "ld (g),hl",
+                      "T:", "ld hl,(g)", "ld de,(g)", "call f", "ld a,(g+2)", "ld (g+2),a",
+                      "ld hl,(g+4)", "ex de,hl", "ld de,(g+4)", "jp nz,N", "ret"}),
+            (Lines{"   ld hl,0", "   ld (g),hl", "   jp T", "N:", "   ld hl,(g)", "   inc hl",
+                   "   ld (g),hl", "T:", "   ld d,h", "   ld e,l", "   call f",
+                   "   ld a,(g+2)", "   ld hl,(g+4)", "   ex de,hl", "   jp nz,N", "   ret"}));
+  // Constants too, and a byte store beside a word leaves the word known.
+  EXPECT_EQ(Peephole({"xor a", "ld hl,(g)", "ld (g+2),a", "ld a,0", "ld hl,(g)", "ret"}),
+            (Lines{"   xor a", "   ld hl,(g)", "   ld (g+2),a", "   ret"}));
+}
+
+TEST_F(PeepholeTest, LoadsStayWhereTheRegisterMayHoldSomethingElse) {
+  const std::vector<Lines> kept = {
+      {"ld a,(g)", "ld (hl),b", "ld a,(g)", "ret"},         // a store through hl may alias
+      {"ld a,(g)", "ld (ix-2),b", "ld a,(g)", "ret"},       // so may one into the frame
+      {"ld a,(g)", "ldir", "ld a,(g)", "ret"},              // and a block move
+      {"ld hl,(g)", "ld (g+1),a", "ld hl,(g)", "ret"},      // a byte store inside the word
+      {"ld hl,(g)", "ld (h),a", "ld hl,(g)", "ret"},        // another symbol may overlap
+      {"ld a,(g)", "call f", "ld a,(g)", "ret"},            // a call changes anything
+      {"ld a,(23672)", "ld b,a", "ld a,(23672)", "ret"},   // a numeric address may change
+      {"ld a,(g)", "L:", "ld a,(g)", "ret", "ld hl,L"},     // L is entered from elsewhere
+      {"ld a,(g)", "L:", "ld a,(g)", "ret", "call L"},      // a subroutine's entry
+      {"ld a,(g)", "L:", "ld a,(g)", "ret", "!  jp L"},     // named by an asm block
+      {"ld a,(g)", "L:", "ld a,(g)", "ret", "@jp L"},       // or by the library
+      {"ld a,(g)", "!  ld b,c", "ld a,(g)", "ret"},         // an asm block in between
+      {"ld a,(g)", "inc a", "ld a,(g)", "ld hl,(g)", "ld l,a", "ld hl,(g)", "ret"},
+      // The back edge brings another value to the loop's head.
+      {"ld a,(g)", "L:", "ld a,(g)", "ld (x),a", "ld a,(h)", "jp L"},
+      // A "$+N" jump lands after the load with a different value.
+      {"ld a,(h)", "jr z,$+5", "ld a,(g)", "nop", "nop", "nop", "ld a,(g)", "ret"},
+      // djnz counts in b, exx swaps the pairs.
+      {"ld bc,(g)", "L:", "djnz L", "ld bc,(g)", "exx", "ld bc,(g)", "ret"},
+  };
+  for (const Lines &lines : kept)
+    EXPECT_EQ(Peephole(lines).size(), lines.size()) << lines[1] << " / " << lines.back();
+}
+
+TEST_F(PeepholeTest, ABitTestKeepsAWhenNothingReadsTheMaskedValue) {
+  EXPECT_EQ(Peephole({"ld a,(g)", "and 128", "or a", "jp z,L", "ld a,(g)", "add a,a", "ld (g),a",
+                      "ret", "L:", "ld a,(g)", "sub 3", "ret"}),
+            (Lines{"   ld a,(g)", "   bit 7,a", "   jp z,L", "   add a,a", "   ld (g),a",
+                   "   ret", "L:", "   sub 3", "   ret"}));
+  Lines maskedRead = {"and 4", "jp nz,L", "ret", "L:", "ld (g),a", "ret"};
+  EXPECT_EQ(Peephole(maskedRead).size(), maskedRead.size());
+  Lines notOneBit = {"and 6", "jp nz,L", "ret", "L:", "xor a", "ret"};
+  EXPECT_EQ(Peephole(notOneBit).size(), notOneBit.size());
+}
+
+TEST_F(PeepholeTest, KnownRegistersSwitchedOffKeepsEveryLoad) {
+  ASSERT_TRUE(CG_SwitchRuleOff("known-registers"));
+  EXPECT_EQ(Peephole({"ld hl,(g)", "ld de,(g)", "ld hl,(g)"}).size(), 3u);
+}
