@@ -184,4 +184,3 @@ bool CG_PeepJumpToNext(AsmLine *line);
 bool CG_PeepJumpToJump(AsmLine *line);
 bool CG_PeepStoreReload(AsmLine *line);
 bool CG_PeepCopyAgain(AsmLine *line);
-bool CG_PeepBitTest(AsmLine *line);

@@ -604,8 +604,6 @@ PatternRule gRules[] = {
      CG_PeepJumpToNext},
     {"jump-to-jump", "-O lines: a jp to a jp: straight to the last target", nullptr,
      CG_PeepJumpToJump},
-    {"bit-test", "-O lines: and 2^k / [or a] / jp z|nz when a is unused after: bit k,a",
-     nullptr, CG_PeepBitTest},
     {"store-reload", "-O lines: ld M,r / ld r,M: the load dropped", nullptr,
      CG_PeepStoreReload},
     {"copy-again", "-O lines: ld x,y / ... / ld y,x of unchanged registers: 2nd dropped",

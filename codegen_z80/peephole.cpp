@@ -479,36 +479,6 @@ bool CG_PeepBooleanJump(AsmLine *line) {
   return true;
 }
 
-// bit-test: a test of one bit of a by and, when nothing reads a or the
-// flags after the jump on either path: a keeps its value, which later
-// lines may still find there.
-//   in : and 2^k / [or a] / jp|jr z|nz,L      out: bit k,a / jp|jr z|nz,L
-//   e.g. and 128 / or a / jp z,L  ->  bit 7,a / jp z,L
-bool CG_PeepBitTest(AsmLine *line) {
-  if (!IsFree(line) || !Is(line, "and") || HasTwoOperands(line))
-    return false;
-  Text mask = Second(line);
-  if (mask.empty() || mask.size() > 3 || mask.find_first_not_of("0123456789") != Text::npos)
-    return false;
-  int value = std::stoi(mask);
-  if (value <= 0 || value > 128 || (value & (value - 1)) != 0)
-    return false;
-  AsmLine *test = NextCode(line);
-  AsmLine *jump = Is(test, "or") && Second(test) == "a" && !HasTwoOperands(test) ? NextCode(test)
-                                                                                  : test;
-  if (!IsFree(jump) || !(Is(jump, "jp") || Is(jump, "jr")) || !HasTwoOperands(jump) ||
-      !IsOneOf(Second(jump), {"z", "nz"}) || (test != jump && !IsFree(test)) ||
-      !gLabels.count(Third(jump)) || !AAndFlagsDeadFrom(jump->next) ||
-      !AAndFlagsDeadFrom(gLabels[Third(jump)]))
-    return false;
-  line->first = NewHeapText("bit");
-  line->second = NewHeapText(std::to_string(__builtin_ctz(value)));
-  line->third = NewHeapText("a");
-  if (test != jump)
-    Remove(test);
-  return true;
-}
-
 // Passes over the generated lines until no rule changes anything (a few
 // passes at most).
 void CG_Peephole(AsmLine *&list) {
