@@ -11,6 +11,8 @@
 #include <unordered_set>
 
 #include "codegen_z80/codegen.h"
+#include <string_view>
+
 #include "codegen_z80/peephole_lines.h"
 
 namespace peephole {
@@ -23,22 +25,30 @@ Text First(const AsmLine *l) { return HeapTextOrEmpty(l->first); }
 Text Second(const AsmLine *l) { return HeapTextOrEmpty(l->second); }
 Text Third(const AsmLine *l) { return HeapTextOrEmpty(l->third); }
 
+// The first field without a copy: the predicates below run for every line
+// of every pass.
+static std::string_view FirstView(const AsmLine *l) {
+  HeapText h = l->first;
+  return h ? std::string_view(reinterpret_cast<const char *>(h + 1), h[0]) : std::string_view();
+}
 bool IsComment(const AsmLine *l) {
-  Text first = First(l);
+  std::string_view first = FirstView(l);
   return first.empty() || first[0] == ';';
 }
 bool IsLabel(const AsmLine *l) {
-  Text first = First(l);
+  std::string_view first = FirstView(l);
   return !first.empty() && first.back() == ':';
 }
 // A generated instruction: a mnemonic alone in the first field.  Whole
 // texts (asm blocks, skeleton lines) have a space in it.
 bool IsInstruction(const AsmLine *l) {
-  Text first = First(l);
+  std::string_view first = FirstView(l);
   return !l->fromLibrary && !IsComment(l) && !IsLabel(l) &&
-         first.find_first_of(" \t") == Text::npos;
+         first.find_first_of(" \t") == std::string_view::npos;
 }
-bool Is(const AsmLine *l, const char *mnemonic) { return l && IsInstruction(l) && First(l) == mnemonic; }
+bool Is(const AsmLine *l, const char *mnemonic) {
+  return l && IsInstruction(l) && FirstView(l) == mnemonic;
+}
 bool HasTwoOperands(const AsmLine *l) { return l->third != nullptr; }
 bool NamesDollar(const AsmLine *l) {
   return Second(l).find('$') != Text::npos || Third(l).find('$') != Text::npos;
