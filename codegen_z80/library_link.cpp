@@ -84,12 +84,19 @@ bool LabelOf(const Text &line, Text &name) {
   return true;
 }
 
-// "name equ value" (or ".equ", "=") at the start of a line.
+// "name equ value" (or ".equ", "=") at the start of a line, or the
+// directive first: ".equ name, value".
 bool EquateOf(const Text &line, Text &name) {
   std::vector<Text> words = WordsOf(line);
+  Text code = WithoutComment(line);
+  size_t start = code.find_first_not_of(" \t");
+  if (start != Text::npos && code.compare(start, 5, ".equ ") == 0 && words.size() >= 2 &&
+      words[0] == "equ") { // the dot is no word character
+    name = words[1];
+    return true;
+  }
   if (line.empty() || !IsWordChar(line[0]) || words.size() < 2)
     return false;
-  Text code = WithoutComment(line);
   size_t after = code.find_first_not_of(" \t", words[0].size());
   if (after == Text::npos)
     return false;

@@ -41,7 +41,8 @@ the include search):
 
 The expected output is CASE.expected next to the case, or CASE.NAME.expected
 for the target NAME when the output depends on the machine's memory (how
-many blocks fill the heap).  A program of
+many blocks fill the heap), or CASE.NAME-O.expected for that target under
+-O (whose smaller program leaves more heap).  A program of
 examples/ has none: its header comment holds it instead, as the lines after
 a line "Output:" up to the closing brace, indented by four spaces; each
 becomes one line ended by CR LF.
@@ -79,10 +80,12 @@ class CaseSkipped(Exception):
     pass
 
 
-def expected_output(case, target):
+def expected_output(case, target, optimized=False):
     expected_file = case[:-4] + ".expected"
-    if os.path.exists(case[:-4] + "." + target + ".expected"):
-        expected_file = case[:-4] + "." + target + ".expected"
+    for name in ([target + "-O"] if optimized else []) + [target]:
+        if os.path.exists(case[:-4] + "." + name + ".expected"):
+            expected_file = case[:-4] + "." + name + ".expected"
+            break
     if os.path.exists(expected_file):
         with open(expected_file, "rb") as f:
             return f.read()
@@ -243,7 +246,7 @@ def compile_and_run(tarnwick, z80run, case, work, compiler_args, target):
 
 
 def check_case(tarnwick, z80run, case, compiler_args, target):
-    want = expected_output(case, target)
+    want = expected_output(case, target, "-O" in compiler_args)
     keep = os.environ.get("E2E_KEEP")
     if keep:
         work = os.path.join(keep, os.path.basename(case)[:-4])
