@@ -105,7 +105,10 @@ static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
       CG_AccToRegA(st, op);
   }
   RestoreParentFrame(st);
-  CG_Emit(st, "ld", "sp", "ix");
+  // Statements leave the stack as they found it, and such a subroutine
+  // holds no asm: with no locals, sp is back at the frame pointer.
+  if (subr->frameValue2 != 0)
+    CG_Emit(st, "ld", "sp", "ix");
   CG_Emit(st, "pop", "ix", "");
   CG_Emit(st, "ret", "", "");
 }
