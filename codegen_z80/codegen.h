@@ -146,7 +146,7 @@ void CG_FlagTests(CG_State &st, int32_t code);
 // uasmop_directjump.
 bool CG_DirectStatement(CG_State *st, Node *n);
 bool CG_DirectJump(CG_State *st, Node *condition, const Text &label, bool whenTrue);
-void CG_DirectOp(CG_State &st, const UasmOp *op);
+void CG_DirectOp(CG_State &st, UasmOp *op);
 void ResetDirectCode();
 
 // ---- Pattern rules (patterns.cpp) --------------------------------------------------

@@ -161,7 +161,7 @@ bool CG_DirectJump(CG_State *st, Node *condition, const Text &label, bool whenTr
 }
 
 // A statement the translator found the direct code can do; it can again.
-void CG_DirectOp(CG_State &st, const UasmOp *op) {
+void CG_DirectOp(CG_State &st, UasmOp *op) {
   bool done = op->code == uasmop_direct
                   ? CG_DirectStatement(&st, op->node)
                   : CG_DirectJump(&st, op->node, CG_OpText(op), op->size == 1);
@@ -170,5 +170,5 @@ void CG_DirectOp(CG_State &st, const UasmOp *op) {
   const Node *n = op->node;
   if (n && ((n->kind == kNodeVarRef && n->id && UsesRegisterProtocol(n->id->parent)) ||
             n->kind == kNodeTypeCast))
-    const_cast<UasmOp *>(op)->resultPlace = kPlaceHL;
+    op->resultPlace = kPlaceHL;
 }
