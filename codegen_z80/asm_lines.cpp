@@ -42,6 +42,12 @@ Text CG_FormatLine(const AsmLine *line) {
 static const char kTargetMarker[] = "; #target ";
 static const char kTargetEndMarker[] = "; #end target";
 
+// Lines between "; #optimize" and "; #end optimize" serve only the code of
+// the optimizing mode: without -O they are left out, so that the default
+// output does not change when the library grows routines for -O.
+static const char kOptimizeMarker[] = "; #optimize";
+static const char kOptimizeEndMarker[] = "; #end optimize";
+
 static bool NamesTarget(const Text &marker) {
   Text names = " " + marker.substr(sizeof kTargetMarker - 1) + " ";
   return names.find(Text(" ") + TargetName(gOptions.target) + " ") != Text::npos;
@@ -54,12 +60,17 @@ void CG_CopyLibrary(CG_State &st) {
   Text line;
   int32_t lineNumber = 1;
   bool copying = true;
+  bool optimizing = true;
   while (ReadTextLine(file, line, kLibrary, lineNumber++)) {
     if (line.compare(0, sizeof kTargetMarker - 1, kTargetMarker) == 0) {
       copying = NamesTarget(line);
     } else if (line == kTargetEndMarker) {
       copying = true;
-    } else if (copying) {
+    } else if (line == kOptimizeMarker) {
+      optimizing = gOptions.optimize;
+    } else if (line == kOptimizeEndMarker) {
+      optimizing = true;
+    } else if (copying && optimizing) {
       CG_Emit(st, line, "", "");
       (*st.list)->fromLibrary = true;
     }

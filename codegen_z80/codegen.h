@@ -22,6 +22,7 @@ struct AsmLine {
   HeapText second;
   HeapText third;
   bool fromLibrary; // copied from the run-time library text
+  bool startsSubr;  // the first line of a subroutine's code
 };
 
 // The asm line list: always its last line (nil while empty).
@@ -55,6 +56,17 @@ std::vector<bool> CG_ReachedLibraryLines(const std::vector<Text> &library,
                                          const std::vector<Text> &program);
 // Removes from the list the library lines no other line reaches.
 void CG_LinkReachedLibrary(AsmLine *&list);
+
+// The words of a line outside quoted texts and its comment.
+std::vector<Text> CG_WordsOf(const Text &line);
+// The name a line defines: "name:" at its start, or "name equ value".
+bool CG_DefinedName(const Text &line, Text &name);
+
+// ---- Unused subroutines (unused_subroutines.cpp) -----------------------------------
+
+// Removes the lines of every subroutine but the main program that no line
+// outside it names, directly or through other kept subroutines.
+void CG_DropUnusedSubroutines(AsmLine *&list);
 
 // ---- The output file (output_file.cpp) -------------------------------------------
 

@@ -127,6 +127,46 @@ bool AppendChar(Direct &d, Node *n) {
   return true;
 }
 
+const SubrRec *CalledSubr(const Node *n) {
+  return n && n->kind == kNodeCall && n->id && n->id->kind == kIdSubr ? n->id->subr : nullptr;
+}
+
+// writeln's line end, or write of a char, byte or word: what the
+// overload's asm block does, without its call and frame.
+bool IsShortWrite(const Node *n) {
+  const SubrRec *r = CalledSubr(n);
+  if (!r || !CG_UseRule("direct-write", false))
+    return false;
+  if (NameText(n->id) == "__write_crlf")
+    return r->paramCount == 0 && n->childCount == 0;
+  const TypeDescr *t = r->paramCount == 1 ? r->paramTypes[0] : nullptr;
+  return NameText(n->id) == "__write" && n->childCount == 1 && t &&
+         r->paramModes[0] == kModeValue && (t->size == 1 || t->size == 2) &&
+         (t->typeClass == kClassChar || (t->typeClass == kClassInteger && t->low >= 0));
+}
+
+// A byte or word goes to __putdec_u16 in hl, a char to __putchar in a.
+bool ShortWrite(Direct &d, Node *n) {
+  const TypeDescr *t = n->childCount ? n->id->subr->paramTypes[0] : nullptr;
+  if (!t) {
+    D_Emit(d, "call", "__putcrlf");
+  } else if (t->typeClass == kClassChar) {
+    if (!D_ValueA(d, Child(n, 1)))
+      return false;
+    D_Emit(d, "call", "__putchar");
+  } else {
+    if (t->size == 1 ? !D_ValueA(d, Child(n, 1)) : !D_ValueHL(d, Child(n, 1)))
+      return false;
+    if (t->size == 1) {
+      D_Emit(d, "ld", "l", "a");
+      D_Emit(d, "ld", "h", "0");
+    }
+    D_Emit(d, "call", "__putdec_u16");
+  }
+  CG_UseRule("direct-write", d.st != nullptr);
+  return true;
+}
+
 // A function's byte or word result into __reg32a, widened by its type, as
 // the general code leaves a function's value.
 bool LoadResult(Direct &d, Node *n) {
@@ -151,7 +191,7 @@ bool CG_DirectStatement(CG_State *st, Node *n) {
   if (n->kind == kNodeAssign)
     return Assign(d, n);
   if (n->kind == kNodeCall)
-    return AppendChar(d, n) || D_Call(d, n);
+    return AppendChar(d, n) || (IsShortWrite(n) ? ShortWrite(d, n) : D_Call(d, n));
   return false;
 }
 

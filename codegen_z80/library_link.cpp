@@ -185,6 +185,12 @@ void KeepPiece(const std::vector<Piece> &pieces, size_t index, std::vector<bool>
 
 } // namespace
 
+std::vector<Text> CG_WordsOf(const Text &line) { return WordsOf(line); }
+
+bool CG_DefinedName(const Text &line, Text &name) {
+  return LabelOf(line, name) || EquateOf(line, name);
+}
+
 std::vector<bool> CG_ReachedLibraryLines(const std::vector<Text> &library,
                                          const std::vector<Text> &program) {
   std::vector<Piece> pieces = CutIntoPieces(library);

@@ -72,11 +72,20 @@ static void EmitProgramEnd(CG_State &st) {
 }
 
 // A pattern rule may take the ops after this one too; it then leaves op on
-// the last op it took.
+// the last op it took.  The first line made after a subroutine's begin op
+// is marked as the start of its lines.
 void CG_TranslateOps(CG_State &st, UasmOp *first) {
-  for (UasmOp *op = first; op; op = op->next)
+  bool subrBegins = false;
+  for (UasmOp *op = first; op; op = op->next) {
+    AsmLine *last = *st.list;
+    subrBegins = subrBegins || op->code == uasmop_subrbegin;
     if (!CG_Patterns(st, op))
       CG_Op(st, op);
+    if (subrBegins && *st.list != last) {
+      (last ? last->next : CG_FirstLine(*st.list))->startsSubr = true;
+      subrBegins = false;
+    }
+  }
 }
 
 void CG_Run(AsmLine *&list, UasmOp *ops) {
@@ -92,6 +101,8 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   EmitEnd(st);
 
   CG_TranslateOps(st, first);
+  if (gOptions.optimize && CG_UseRule("unused-subroutines"))
+    CG_DropUnusedSubroutines(list);
   if (gOptions.optimize) // the main program's variables follow the last byte
     CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
   if (gOptions.target != kTargetFlat)

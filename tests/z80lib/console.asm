@@ -15,6 +15,27 @@ _main:
    ld hl,c_signed
    ld de,__putdec_s32
    call c_numbers
+   ld hl,c_words
+   jr c_words_next
+
+; c_words: print every word of the list with __putdec_u16 (the -O printer),
+; one per line; a list ends with the word 0FFFFh printed last
+c_words_next:
+   ld e,(hl)
+   inc hl
+   ld d,(hl)
+   inc hl
+   push hl
+   push de
+   ex de,hl
+   call __putdec_u16
+   call t_newline
+   pop de
+   pop hl
+   ld a,d
+   and e
+   inc a
+   jr nz,c_words_next
    ret
 
 ; c_numbers: print every number of the list at hl with the routine in de,
@@ -80,3 +101,22 @@ c_signed:
    defb 1
    .long -2147483648
    defb 0
+c_words:
+   defw 0
+   defw 1
+   defw 9
+   defw 10
+   defw 11
+   defw 99
+   defw 100
+   defw 255
+   defw 256
+   defw 1000
+   defw 9999
+   defw 10000
+   defw 12345
+   defw 32767
+   defw 32768
+   defw 40000
+   defw 65534
+   defw 65535
