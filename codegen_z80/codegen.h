@@ -68,6 +68,18 @@ bool CG_DefinedName(const Text &line, Text &name);
 // outside it names, directly or through other kept subroutines.
 void CG_DropUnusedSubroutines(AsmLine *&list);
 
+// ---- Parent-frame slots (parent_frames.cpp) ---------------------------------------
+
+// Removes every parent-frame slot no line loads to reach a variable, with
+// the lines that set, save and restore it.
+void CG_DropUnreadParentFrames(AsmLine *&list);
+
+// ---- Frameless subroutines (frameless.cpp) ------------------------------------------
+
+// Removes the frame building and dropping of every subroutine whose lines
+// do not need its frame.
+void CG_DropUnneededFrames(AsmLine *&list);
+
 // ---- The output file (output_file.cpp) -------------------------------------------
 
 // The source's name with the extension of its file name replaced by ".asm"

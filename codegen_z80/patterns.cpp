@@ -627,6 +627,9 @@ PatternRule gRules[] = {
     {"register-calls", "-O: 2-byte argument slots, a small result in hl, the caller pops",
      nullptr},
     {"unused-subroutines", "-O: subroutines no kept line names any more are dropped", nullptr},
+    {"parent-frame-slots", "-O: parent-frame slots no line reads are dropped, and their stores",
+     nullptr},
+    {"frameless", "-O: a subroutine whose lines never use its frame builds none", nullptr},
     {"reached-library", "-O: only the library routines the program reaches are copied",
      nullptr},
 };

@@ -103,6 +103,10 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
   CG_TranslateOps(st, first);
   if (gOptions.optimize && CG_UseRule("unused-subroutines"))
     CG_DropUnusedSubroutines(list);
+  if (gOptions.optimize && CG_UseRule("parent-frame-slots"))
+    CG_DropUnreadParentFrames(list);
+  if (gOptions.optimize && CG_UseRule("frameless", false))
+    CG_DropUnneededFrames(list);
   if (gOptions.optimize) // the main program's variables follow the last byte
     CG_Emit(st, Text(kGlobalsLabel) + ":", "", "");
   if (gOptions.target != kTargetFlat)
