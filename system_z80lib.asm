@@ -1441,28 +1441,39 @@ __putdec_print:
    ret
 
 ; #optimize
-; __putdec_u16: write hl as an unsigned decimal number (-O programs only:
-; the code of the optimizing mode prints a byte or word through it, which
-; needs neither __reg32a nor __div_c8)
-; enter : hl = number
-; exit  : -
-; uses  : af, bc, e, hl
-; cost  : 773 T-states for one digit up to 3785 for five, 27 bytes
-__putdec_u16:
-   ld c,10
-   ld e,0
-__putdec_u16_next:
-   ; hl := hl / 10 a bit at a time, a := the remainder
+; __div16_c8: hl := hl / c, a := hl mod c (-O programs only: a compact loop
+; for the code of the optimizing mode, which divides a word by a byte
+; constant and prints bytes and words through it)
+; enter : hl = dividend, c = divisor (1 to 255)
+; exit  : hl = quotient, a = remainder; c, de kept
+; uses  : af, b, hl
+; cost  : 15 bytes
+__div16_c8:
    xor a
    ld b,16
-__putdec_u16_bit:
+__div16_c8_bit:
    add hl,hl
    rla
+   jr c,$+5
    cp c
    jr c,$+4
    sub c
    inc l
-   djnz __putdec_u16_bit
+   djnz __div16_c8_bit
+   ret
+
+; __putdec_u16: write hl as an unsigned decimal number (-O programs only:
+; needs neither __reg32a nor __div_c8)
+; enter : hl = number
+; exit  : -
+; uses  : af, bc, e, hl
+; cost  : 23 bytes (and __div16_c8)
+__putdec_u16:
+   ld e,0
+__putdec_u16_next:
+   ; digits come out lowest first: keep them on the stack
+   ld c,10
+   call __div16_c8
    add a,'0'
    push af
    inc e

@@ -204,3 +204,10 @@ t_end:
    defw 0
 t_ptr:
    defw 0
+
+; t_mod16_c8: the remainder __div16_c8 leaves in a, as hl
+t_mod16_c8:
+   call __div16_c8
+   ld l,a
+   ld h,0
+   ret

@@ -187,6 +187,13 @@ def main():
               for _ in range(12)]
     div.table32("__op_div_s", 1, sgrid, lambda a, b: divmod_s(a, b))
     div.table32("__op_mod_s", 0, sgrid, lambda a, b: divmod_s(a, b)[1])
+    # the word-by-byte loop of -O programs: quotient, then (t_mod16_c8)
+    # remainder; divisors from 128 up make the running remainder carry
+    wgrid = [(x, d) for x in (0, 1, 9, 10, 0xFF, 0x100, 0x7FFF, 0x8000, 0xFFFE, 0xFFFF)
+             for d in (1, 2, 3, 7, 10, 26, 0x7F, 0x80, 0xC1, 0xFE, 0xFF)]
+    wgrid += [(rng.getrandbits(16), rng.randint(1, 255)) for _ in range(16)]
+    div.table16("__div16_c8", wgrid, lambda x, y: x // y)
+    div.table16("t_mod16_c8", wgrid, lambda x, y: x % y)
     div.write()
 
 
