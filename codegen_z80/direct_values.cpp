@@ -185,6 +185,19 @@ int BitCount(int64_t k) {
   return n;
 }
 
+// Up to 20 adds (22 bytes, about 220 T-states) beat the call of the
+// library's multiply in time, and in bytes where they spare the program
+// its 89 bytes.
+bool ShiftsAndAddsPay(Direct &d, int64_t k) {
+  int top = 15;
+  while (!(k >> top & 1))
+    top--;
+  if (top + BitCount(k) - 1 > 20 || !CG_UseRule("multiply-shift-add", false))
+    return false;
+  CG_UseRule("multiply-shift-add", d.st != nullptr);
+  return true;
+}
+
 // hl := hl * k (low 16 bits): shifts, shifts and adds of a copy in de for
 // a factor of few one bits, else the library's multiply.
 void MultiplyHLBy(Direct &d, int64_t k) {
@@ -194,7 +207,7 @@ void MultiplyHLBy(Direct &d, int64_t k) {
   } else if (int shift = Log2Exact(k); shift >= 0) {
     for (int i = 0; i < shift; i++)
       D_Emit(d, "add", "hl", "hl");
-  } else if (BitCount(k) <= 4) {
+  } else if (BitCount(k) <= 4 || ShiftsAndAddsPay(d, k)) {
     D_Emit(d, "ld", "d", "h");
     D_Emit(d, "ld", "e", "l");
     int top = 15;

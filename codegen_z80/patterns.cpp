@@ -619,6 +619,8 @@ PatternRule gRules[] = {
      nullptr},
     {"inline-function", "-O: a call of a one-line function (ord, chr, ...) as its expression",
      nullptr},
+    {"multiply-shift-add", "-O: a word times a constant of many one bits by shifts and adds",
+     nullptr},
     {"direct-write",
      "-O: write of a char, byte or word, writeln's line end: straight to the library", nullptr},
     {"append-char", "-O: s := s + c appends the char in place", nullptr},
