@@ -1441,9 +1441,8 @@ __putdec_print:
    ret
 
 ; #optimize
-; __div16_c8: hl := hl / c, a := hl mod c (-O programs only: a compact loop
-; for the code of the optimizing mode, which divides a word by a byte
-; constant and prints bytes and words through it)
+; __div16_c8: hl := hl / c, a := hl mod c (-O programs only: the compact
+; loop __putdec_u16 divides by; __div_c8 is the fast unrolled one)
 ; enter : hl = dividend, c = divisor (1 to 255)
 ; exit  : hl = quotient, a = remainder; c, de kept
 ; uses  : af, b, hl
