@@ -1,0 +1,161 @@
+// Direct code: how a variable is reached (at its fixed address, as (ix+d)
+// of the current frame, or through its address in hl), and its loads and
+// stores in a, de and hl.
+#include "codegen_z80/direct.h"
+
+D_Reach D_ReachOf(Direct &d, const ID *v, int32_t bytes) {
+  if (!CG_IsFrameVar(v))
+    return D_Reach::Fixed;
+  int32_t a = CG_Address(v);
+  if (CG_IsOwnVar(*d.st, v) && !CG_IsByReference(v) && a > -kNearLimit &&
+      a + bytes - 1 < kNearLimit)
+    return D_Reach::Frame;
+  return D_Reach::Other;
+}
+
+Text D_FixedText(const ID *v, int32_t k) {
+  Text t = "(" + CG_FixedAddressText(v);
+  return (k ? t + "+" + DecimalText(k) : t) + ")";
+}
+
+Text D_FrameText(Direct &d, const ID *v, int32_t k) { return CG_FrameText(*d.st, v, k, false); }
+
+// The variable's address into hl; a, de kept (bc changes).
+void D_VarAddress(Direct &d, const ID *v) {
+  if (!d.st)
+    return;
+  int32_t a = CG_Address(v);
+  if (CG_IsFrameVar(v) && CG_IsOwnVar(*d.st, v) && CG_IsByReference(v) && a > -kNearLimit &&
+      a + 1 < kNearLimit) {
+    D_Emit(d, "ld", "l", D_FrameText(d, v, 0));
+    D_Emit(d, "ld", "h", D_FrameText(d, v, 1));
+    return;
+  }
+  CG_VarAddress(*d.st, v);
+}
+
+static void LoadVarA(Direct &d, const ID *v) {
+  if (!d.st)
+    return;
+  switch (D_ReachOf(d, v, 1)) {
+  case D_Reach::Fixed: D_Emit(d, "ld", "a", D_FixedText(v, 0)); break;
+  case D_Reach::Frame: D_Emit(d, "ld", "a", D_FrameText(d, v, 0)); break;
+  case D_Reach::Other:
+    D_VarAddress(d, v);
+    D_Emit(d, "ld", "a", "(hl)");
+    break;
+  }
+}
+
+// A word variable into de; hl kept.
+static void LoadVarDE(Direct &d, const ID *v) {
+  if (!d.st)
+    return;
+  switch (D_ReachOf(d, v, 2)) {
+  case D_Reach::Fixed: D_Emit(d, "ld", "de", D_FixedText(v, 0)); break;
+  case D_Reach::Frame:
+    D_Emit(d, "ld", "e", D_FrameText(d, v, 0));
+    D_Emit(d, "ld", "d", D_FrameText(d, v, 1));
+    break;
+  case D_Reach::Other:
+    D_Emit(d, "push", "hl");
+    D_VarAddress(d, v);
+    D_Emit(d, "ld", "e", "(hl)");
+    D_Emit(d, "inc", "hl");
+    D_Emit(d, "ld", "d", "(hl)");
+    D_Emit(d, "pop", "hl");
+    break;
+  }
+}
+
+void D_LoadVarHL(Direct &d, const ID *v) {
+  if (!d.st)
+    return;
+  switch (D_ReachOf(d, v, 2)) {
+  case D_Reach::Fixed: D_Emit(d, "ld", "hl", D_FixedText(v, 0)); break;
+  case D_Reach::Frame:
+    D_Emit(d, "ld", "l", D_FrameText(d, v, 0));
+    D_Emit(d, "ld", "h", D_FrameText(d, v, 1));
+    break;
+  case D_Reach::Other:
+    D_VarAddress(d, v);
+    D_Emit(d, "ld", "a", "(hl)");
+    D_Emit(d, "inc", "hl");
+    D_Emit(d, "ld", "h", "(hl)");
+    D_Emit(d, "ld", "l", "a");
+    break;
+  }
+}
+
+static void StoreVarA(Direct &d, const ID *v) {
+  switch (D_ReachOf(d, v, 1)) {
+  case D_Reach::Fixed: D_Emit(d, "ld", D_FixedText(v, 0), "a"); break;
+  case D_Reach::Frame: D_Emit(d, "ld", D_FrameText(d, v, 0), "a"); break;
+  case D_Reach::Other:
+    D_VarAddress(d, v);
+    D_Emit(d, "ld", "(hl)", "a");
+    break;
+  }
+}
+
+static void StoreVarHL(Direct &d, const ID *v) {
+  switch (D_ReachOf(d, v, 2)) {
+  case D_Reach::Fixed: D_Emit(d, "ld", D_FixedText(v, 0), "hl"); break;
+  case D_Reach::Frame:
+    D_Emit(d, "ld", D_FrameText(d, v, 0), "l");
+    D_Emit(d, "ld", D_FrameText(d, v, 1), "h");
+    break;
+  case D_Reach::Other:
+    D_Emit(d, "ex", "de", "hl");
+    D_VarAddress(d, v);
+    D_Emit(d, "ld", "(hl)", "e");
+    D_Emit(d, "inc", "hl");
+    D_Emit(d, "ld", "(hl)", "d");
+    break;
+  }
+}
+
+
+void D_LoadVarA(Direct &d, const ID *v, bool keepHL) {
+  if (!d.st)
+    return;
+  bool viaHL = D_ReachOf(d, v, 1) == D_Reach::Other;
+  if (viaHL && keepHL)
+    D_Emit(d, "push", "hl");
+  LoadVarA(d, v);
+  if (viaHL && keepHL)
+    D_Emit(d, "pop", "hl");
+}
+
+void D_StoreVar(Direct &d, const ID *v, bool byte) {
+  if (!d.st)
+    return;
+  if (byte)
+    StoreVarA(d, v);
+  else
+    StoreVarHL(d, v);
+}
+
+bool D_IsSimple(const Node *n) {
+  int64_t v;
+  return n && (D_IsPlainVar(n) || D_Constant(n, v));
+}
+
+void D_SimpleIntoDE(Direct &d, const Node *b) {
+  int64_t v;
+  if (D_Constant(b, v)) {
+    D_Emit(d, "ld", "de", D_WordText(v));
+  } else if (b->id->type && b->id->type->size >= 2) {
+    LoadVarDE(d, b->id);
+  } else {
+    D_Emit(d, "push", "hl");
+    LoadVarA(d, b->id);
+    D_Emit(d, "pop", "hl");
+    D_WidenA(d, "e", "d", D_IsSigned(b));
+  }
+}
+
+
+bool D_IsFixedVar(Direct &d, const Node *n) {
+  return D_IsPlainVar(n) && d.st && !CG_IsFrameVar(n->id);
+}
