@@ -6,7 +6,34 @@
 
 AsmLine *gAsmLineList = nullptr;
 
+const ID *gWordInHL = nullptr;
+
+static bool IsByteRegister(const Text &r) {
+  return r == "a" || r == "b" || r == "c" || r == "d" || r == "e";
+}
+
+// An instruction that changes neither hl nor any memory: a load into a,
+// b, c, d, e, bc or de, byte arithmetic on a, compares, jumps, push, the
+// pop of another pair, a comment.  Every other line (labels too) may change them.
+static bool KeepsHLAndMemory(const Text &m, const Text &x) {
+  if (m.empty() || m[0] == ';') // a source-line comment
+    return true;
+  if (m == "ld")
+    return IsByteRegister(x) || x == "bc" || x == "de";
+  if (m == "cp" || m == "or" || m == "and" || m == "xor" || m == "sub" || m == "bit" ||
+      m == "jp" || m == "jr" || m == "push" || m == "neg" || m == "cpl" || m == "rla" ||
+      m == "rra" || m == "scf" || m == "ccf")
+    return true;
+  if (m == "add" || m == "adc" || m == "sbc")
+    return x == "a";
+  if (m == "inc" || m == "dec")
+    return IsByteRegister(x) || x == "bc" || x == "de";
+  return m == "pop" && (x == "bc" || x == "de" || x == "af");
+}
+
 void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third) {
+  if (!KeepsHLAndMemory(first, second))
+    gWordInHL = nullptr;
   AsmLine *line = NewRecord<AsmLine>();
   line->first = NewHeapText(CutText(first));
   line->second = NewHeapText(CutText(second));

@@ -41,6 +41,9 @@ struct CG_State {
 };
 
 void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third);
+// The word variable hl holds, set by the direct code after it loads or
+// stores one; every emitted line that may change hl or memory forgets it.
+extern const ID *gWordInHL;
 AsmLine *CG_FirstLine(AsmLine *line);
 Text CG_FormatLine(const AsmLine *line);
 void CG_CopyLibrary(CG_State &st);

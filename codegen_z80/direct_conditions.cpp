@@ -279,7 +279,8 @@ bool WordOrderConstant(Direct &d, Node *n, const Text &label, bool whenTrue) {
   D_Emit(d, "ld", "a", "l");
   D_Emit(d, "cp", DecimalText(low));
   D_Emit(d, "jp", jumpWhenLess ? "c" : "nc", label);
-  D_Label(d, skip);
+  if (jumpWhenLess || high != 0) // the skip label was jumped to
+    D_Label(d, skip);
   return true;
 }
 

@@ -71,11 +71,18 @@ static void LoadVarDE(Direct &d, const ID *v) {
 void D_LoadVarHL(Direct &d, const ID *v) {
   if (!d.st)
     return;
-  switch (D_ReachOf(d, v, 2)) {
-  case D_Reach::Fixed: D_Emit(d, "ld", "hl", D_FixedText(v, 0)); break;
+  D_Reach reach = D_ReachOf(d, v, 2);
+  if (reach != D_Reach::Other && gWordInHL == v && CG_UseRule("word-in-hl"))
+    return;
+  switch (reach) {
+  case D_Reach::Fixed:
+    D_Emit(d, "ld", "hl", D_FixedText(v, 0));
+    gWordInHL = v;
+    break;
   case D_Reach::Frame:
     D_Emit(d, "ld", "l", D_FrameText(d, v, 0));
     D_Emit(d, "ld", "h", D_FrameText(d, v, 1));
+    gWordInHL = v;
     break;
   case D_Reach::Other:
     D_VarAddress(d, v);
@@ -100,10 +107,14 @@ static void StoreVarA(Direct &d, const ID *v) {
 
 static void StoreVarHL(Direct &d, const ID *v) {
   switch (D_ReachOf(d, v, 2)) {
-  case D_Reach::Fixed: D_Emit(d, "ld", D_FixedText(v, 0), "hl"); break;
+  case D_Reach::Fixed:
+    D_Emit(d, "ld", D_FixedText(v, 0), "hl");
+    gWordInHL = v;
+    break;
   case D_Reach::Frame:
     D_Emit(d, "ld", D_FrameText(d, v, 0), "l");
     D_Emit(d, "ld", D_FrameText(d, v, 1), "h");
+    gWordInHL = v;
     break;
   case D_Reach::Other:
     D_Emit(d, "ex", "de", "hl");

@@ -615,6 +615,7 @@ PatternRule gRules[] = {
      nullptr},
     {"direct-condition", "-O: a condition as a compare and a jump on the flags", nullptr},
     {"direct-for", "-O: a for loop over a byte or word variable in direct code", nullptr},
+    {"word-in-hl", "-O: a word variable hl still holds is not loaded again", nullptr},
     {"counted-loop", "-O: a for loop whose body never names its variable counts in b",
      nullptr},
     {"inline-function", "-O: a call of a one-line function (ord, chr, ...) as its expression",

@@ -124,6 +124,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 void ResetCodeGenerator() {
   CG_ResetRules();
   ResetDirectCode();
+  gWordInHL = nullptr;
   ResetPeephole();
   gAsmLineList = nullptr;
   gOutputWriteStarted = false;
