@@ -6,6 +6,7 @@
 // line names one of the labels it defines.  Every line outside the
 // subroutines (opening, library, data) is kept and so is the main
 // program; asm blocks and data lines name labels like any other line.
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -25,6 +26,19 @@ bool DefinesName(const AsmLine *line, Text &name) {
   Text text = CG_FormatLine(line);
   size_t start = text.find_first_not_of(" \t");
   return start != Text::npos && CG_DefinedName(text.substr(start), name);
+}
+
+// A generated comment line (a source line's): the assembler reads no name
+// in it.
+bool IsComment(const AsmLine *line) {
+  HeapText first = line->first;
+  return !first || first[0] == 0 || first[1] == ';';
+}
+
+// Only a line with a ':' can define a label.
+bool MayDefineName(const AsmLine *line) {
+  HeapText first = line->first;
+  return first && std::memchr(first + 1, ':', first[0]) != nullptr;
 }
 
 void Keep(std::vector<Block> &blocks, size_t index, std::vector<size_t> &work) {
@@ -52,6 +66,11 @@ void CG_DropUnusedSubroutines(AsmLine *&list) {
   for (AsmLine *line = CG_FirstLine(list); line; line = line->next) {
     if (line->startsSubr)
       blocks.emplace_back();
+    if (IsComment(line)) { // names nothing; goes with its subroutine
+      if (!blocks.empty() && !line->fromLibrary)
+        blocks.back().lines.push_back(line);
+      continue;
+    }
     std::vector<Text> words = CG_WordsOf(CG_FormatLine(line));
     Text name;
     if (blocks.empty() || line->fromLibrary) {
@@ -60,7 +79,7 @@ void CG_DropUnusedSubroutines(AsmLine *&list) {
     }
     blocks.back().lines.push_back(line);
     blocks.back().words.insert(blocks.back().words.end(), words.begin(), words.end());
-    if (DefinesName(line, name))
+    if (MayDefineName(line) && DefinesName(line, name))
       owner.emplace(name, blocks.size() - 1);
   }
   std::vector<size_t> work;
