@@ -17,6 +17,7 @@
 // addresses are never taken as known: they may be ports or system
 // variables that change by themselves.
 #include <algorithm>
+#include <bitset>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -31,10 +32,23 @@ constexpr int kSlots = 4;     // a, bc, de, hl
 constexpr int kNoSlot = -1;
 constexpr size_t kMaxHeld = 6; // values remembered per register
 
+// The values one register is known to hold, as views of line texts (or
+// of literals): a fixed array, since facts are copied at every label.
+struct Held {
+  size_t count = 0;
+  View values[kMaxHeld];
+
+  const View *begin() const { return values; }
+  const View *end() const { return values + count; }
+  size_t size() const { return count; }
+  void clear() { count = 0; }
+  void push_back(View v) { values[count++] = v; }
+};
+
 // What each register is known to hold; unreached before any way in is seen.
 struct Known {
   bool reached = false;
-  std::vector<Text> held[kSlots];
+  Held held[kSlots];
 };
 
 struct LabelInfo {
@@ -42,13 +56,14 @@ struct LabelInfo {
   bool open = false; // may be entered from elsewhere: nothing is known
 };
 
-std::unordered_map<Text, LabelInfo> gLabelIn;
+std::unordered_map<View, LabelInfo> gLabelIn;
+std::bitset<256> gLabelStarts; // the first characters of the labels' names
 bool gRewrite = false; // the last walk rewrites lines
 bool gChanged = false; // a label's facts shrank during the walk
 
-const char *const kSlotNames[kSlots] = {"a", "bc", "de", "hl"};
+const View kSlotNames[kSlots] = {"a", "bc", "de", "hl"};
 
-int SlotOf(const Text &reg) {
+int SlotOf(View reg) {
   if (reg == "a")
     return 0;
   if (reg == "bc" || reg == "b" || reg == "c")
@@ -61,47 +76,50 @@ int SlotOf(const Text &reg) {
 }
 
 // The slot a whole register names (a, bc, de, hl), not one of its halves.
-int WholeSlotOf(const Text &reg) {
+int WholeSlotOf(View reg) {
   int slot = SlotOf(reg);
   return slot != kNoSlot && reg == kSlotNames[slot] ? slot : kNoSlot;
 }
 
-bool IsRegisterName(const Text &t) {
+bool IsRegisterName(View t) {
   return IsOneOf(t, {"a", "b", "c", "d", "e", "h", "l", "i", "r", "f", "af", "af'", "bc", "de",
                      "hl", "sp", "ix", "iy", "ixh", "ixl", "iyh", "iyl"});
 }
 
-bool IsMemory(const Text &t) { return t.size() > 2 && t.front() == '(' && t.back() == ')'; }
+bool IsMemory(View t) { return t.size() > 2 && t.front() == '(' && t.back() == ')'; }
 
 // A memory operand at a symbol's fixed address, e.g. (__globals+4): not
 // through a register, not a numeric address.
-bool IsFixedMemory(const Text &t) {
+bool IsFixedMemory(View t) {
   if (!IsMemory(t))
     return false;
-  Text inner = t.substr(1, t.size() - 2);
+  View inner = t.substr(1, t.size() - 2);
   char c = inner[0];
   bool symbol = c == '_' || c == '.' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  return symbol && !IsRegisterName(inner) && inner.compare(0, 2, "ix") != 0 &&
-         inner.compare(0, 2, "iy") != 0;
+  return symbol && !IsRegisterName(inner) && inner.substr(0, 2) != "ix" &&
+         inner.substr(0, 2) != "iy";
 }
 
-bool IsConstant(const Text &t) {
-  return !t.empty() && !IsMemory(t) && !IsRegisterName(t) && t.find_first_of(" \t$") == Text::npos;
+bool IsConstant(View t) {
+  return !t.empty() && !IsMemory(t) && !IsRegisterName(t) && t.find_first_of(" \t$") == View::npos;
 }
 
 // A fixed operand as a symbol and a byte offset: (__globals+6+2) is
 // __globals at 8.  False when the offset is not a sum of decimal numbers.
-bool SplitOperand(const Text &t, Text &base, long &offset) {
-  Text inner = IsMemory(t) ? t.substr(1, t.size() - 2) : t;
+bool SplitOperand(View t, View &base, long &offset) {
+  View inner = IsMemory(t) ? t.substr(1, t.size() - 2) : t;
   size_t at = inner.find_first_of("+-");
   base = inner.substr(0, at);
   offset = 0;
-  while (at != Text::npos) {
+  while (at != View::npos) {
     size_t end = inner.find_first_of("+-", at + 1);
-    Text number = inner.substr(at + 1, end == Text::npos ? Text::npos : end - at - 1);
-    if (number.empty() || number.size() > 6 || number.find_first_not_of("0123456789") != Text::npos)
+    View number = inner.substr(at + 1, end == View::npos ? View::npos : end - at - 1);
+    if (number.empty() || number.size() > 6 || number.find_first_not_of("0123456789") != View::npos)
       return false;
-    offset += (inner[at] == '-' ? -1 : 1) * std::stol(number);
+    long value = 0;
+    for (char digit : number)
+      value = value * 10 + (digit - '0');
+    offset += (inner[at] == '-' ? -1 : 1) * value;
     at = end;
   }
   return true;
@@ -109,8 +127,8 @@ bool SplitOperand(const Text &t, Text &base, long &offset) {
 
 // Whether size1 bytes at operand m1 and size2 bytes at m2 may share a byte.
 // Different symbols may (an absolute variable can lie anywhere).
-bool MayOverlap(const Text &m1, int size1, const Text &m2, int size2) {
-  Text base1, base2;
+bool MayOverlap(View m1, int size1, View m2, int size2) {
+  View base1, base2;
   long at1 = 0, at2 = 0;
   if (!SplitOperand(m1, base1, at1) || !SplitOperand(m2, base2, at2) || base1 != base2)
     return true;
@@ -119,10 +137,10 @@ bool MayOverlap(const Text &m1, int size1, const Text &m2, int size2) {
 
 int SlotSize(int slot) { return slot == 0 ? 1 : 2; }
 
-bool Holds(const Known &k, int slot, const Text &value) {
+bool Holds(const Known &k, int slot, View value) {
   if (!k.reached || slot == kNoSlot)
     return false;
-  for (const Text &v : k.held[slot])
+  for (View v : k.held[slot])
     if (v == value)
       return true;
   return false;
@@ -140,17 +158,17 @@ void ForgetAll(Known &k) {
 
 // Forgets the memory operands that size bytes stored at m may change (all
 // of them for a nil m: a store through a register).
-void ForgetMemory(Known &k, const Text *m, int size) {
+void ForgetMemory(Known &k, const View *m, int size) {
   for (int slot = 0; slot < kSlots; slot++) {
-    std::vector<Text> kept;
-    for (const Text &v : k.held[slot])
+    Held kept;
+    for (View v : k.held[slot])
       if (!IsMemory(v) || (m && !MayOverlap(*m, size, v, SlotSize(slot))))
         kept.push_back(v);
     k.held[slot] = kept;
   }
 }
 
-void Learn(Known &k, int slot, const Text &value) {
+void Learn(Known &k, int slot, View value) {
   if (slot == kNoSlot || Holds(k, slot, value) || k.held[slot].size() >= kMaxHeld)
     return;
   k.held[slot].push_back(value);
@@ -166,8 +184,8 @@ bool Meet(Known &into, const Known &from) {
   }
   bool shrank = false;
   for (int slot = 0; slot < kSlots; slot++) {
-    std::vector<Text> kept;
-    for (const Text &v : into.held[slot])
+    Held kept;
+    for (View v : into.held[slot])
       if (Holds(from, slot, v))
         kept.push_back(v);
     shrank = shrank || kept.size() != into.held[slot].size();
@@ -184,7 +202,7 @@ bool IsIdentifierChar(char c) {
 }
 
 // Opens every label a text names.
-void OpenNamedLabels(const Text &text) {
+void OpenNamedLabels(View text) {
   for (size_t at = 0; at < text.size();) {
     if (!IsIdentifierChar(text[at])) {
       at++;
@@ -193,9 +211,11 @@ void OpenNamedLabels(const Text &text) {
     size_t end = at;
     while (end < text.size() && IsIdentifierChar(text[end]))
       end++;
-    auto found = gLabelIn.find(text.substr(at, end - at));
-    if (found != gLabelIn.end())
-      found->second.open = true;
+    if (gLabelStarts[static_cast<unsigned char>(text[at])]) {
+      auto found = gLabelIn.find(text.substr(at, end - at));
+      if (found != gLabelIn.end())
+        found->second.open = true;
+    }
     at = end;
   }
 }
@@ -204,11 +224,11 @@ bool IsJump(const AsmLine *l) {
   return IsInstruction(l) && IsOneOf(First(l), {"jp", "jr", "djnz"});
 }
 
-Text JumpTarget(const AsmLine *l) { return HasTwoOperands(l) ? Third(l) : Second(l); }
+View JumpTarget(const AsmLine *l) { return HasTwoOperands(l) ? Third(l) : Second(l); }
 
 // A generated label (not inside an asm block's or the library's text).
 bool IsOwnLabel(const AsmLine *l) {
-  Text first = First(l);
+  View first = First(l);
   return IsLabel(l) && !l->fromLibrary && first[0] != ' ' && first[0] != '\t';
 }
 
@@ -216,11 +236,15 @@ bool IsOwnLabel(const AsmLine *l) {
 // into: named by any other line, or defined twice.
 void FindLabels(AsmLine *first) {
   gLabelIn.clear();
+  gLabelStarts.reset();
   for (AsmLine *l = first; l; l = l->next) {
     if (!IsOwnLabel(l))
       continue;
-    auto [entry, added] = gLabelIn.try_emplace(LabelName(l));
+    View name = LabelName(l);
+    auto [entry, added] = gLabelIn.try_emplace(name);
     entry->second.open = !added;
+    if (!name.empty())
+      gLabelStarts.set(static_cast<unsigned char>(name[0]));
   }
   for (AsmLine *l = first; l; l = l->next) {
     if (IsComment(l) || IsOwnLabel(l))
@@ -233,7 +257,7 @@ void FindLabels(AsmLine *first) {
   }
 }
 
-void JumpTo(const Text &label, const Known &k) {
+void JumpTo(View label, const Known &k) {
   auto found = gLabelIn.find(label);
   if (found != gLabelIn.end() && !found->second.open && Meet(found->second.in, k))
     gChanged = true;
@@ -242,20 +266,20 @@ void JumpTo(const Text &label, const Known &k) {
 // ---- What each instruction does to what is known ----------------------------
 
 // Stores through a register (or into the frame) forget every memory operand.
-void StoreThrough(Known &k, const Text &operand) {
+void StoreThrough(Known &k, View operand) {
   if (IsMemory(operand))
     ForgetMemory(k, nullptr, 0);
 }
 
 // The register or memory operand an instruction changes: the last one.
-void ChangeOperand(Known &k, const Text &operand) {
+void ChangeOperand(Known &k, View operand) {
   if (IsMemory(operand))
     StoreThrough(k, operand);
   else if (SlotOf(operand) != kNoSlot)
     Forget(k, SlotOf(operand));
 }
 
-void Load(Known &k, const Text &to, const Text &from) {
+void Load(Known &k, View to, View from) {
   if (IsMemory(to)) {
     int slot = WholeSlotOf(from);
     int size = slot != kNoSlot ? SlotSize(slot) : 2;
@@ -288,7 +312,7 @@ bool Apply(const AsmLine *l, Known &k) {
     ForgetAll(k);
     return true;
   }
-  Text m = First(l), x = Second(l), y = Third(l);
+  View m = First(l), x = Second(l), y = Third(l);
   bool two = HasTwoOperands(l);
   if (IsOneOf(m, {"jp", "jr", "djnz"})) {
     if (m == "djnz")
@@ -316,7 +340,7 @@ bool Apply(const AsmLine *l, Known &k) {
     return true;
   }
   if (IsOneOf(m, {"add", "adc", "sbc", "pop", "in"})) {
-    ChangeOperand(k, two || m == "pop" || m == "in" ? x : "a");
+    ChangeOperand(k, two || m == "pop" || m == "in" ? x : View("a"));
     if (x == "af")
       Forget(k, 0);
     return true;
@@ -330,7 +354,7 @@ bool Apply(const AsmLine *l, Known &k) {
     if (x == "de" && y == "hl")
       std::swap(k.held[2], k.held[3]);
     else
-      ChangeOperand(k, x == "af" ? "a" : y);
+      ChangeOperand(k, x == "af" ? View("a") : y);
     return true;
   }
   if (m == "exx") {
@@ -351,11 +375,11 @@ bool Apply(const AsmLine *l, Known &k) {
 void CountHit() { CG_UseRule("known-registers"); }
 
 // ld rr,(M) when another pair holds (M): ld r1,s1 / ld r2,s2.
-bool CopyFromPair(AsmLine *l, int slot, const Text &from, const Known &k) {
+bool CopyFromPair(AsmLine *l, int slot, View from, const Known &k) {
   for (int other = 1; other < kSlots; other++) {
     if (other == slot || !Holds(k, other, from))
       continue;
-    Text to = kSlotNames[slot], pair = kSlotNames[other];
+    View to = kSlotNames[slot], pair = kSlotNames[other];
     AsmLine *high = InsertAfter(l, NewLine("ld", to.substr(0, 1), pair.substr(0, 1)));
     InsertAfter(high, NewLine("ld", to.substr(1, 1), pair.substr(1, 1)));
     return true;
@@ -369,7 +393,7 @@ bool CopyFromPair(AsmLine *l, int slot, const Text &from, const Known &k) {
 bool RewriteLoad(AsmLine *l, const Known &k) {
   if (!k.reached || !IsFree(l) || First(l) != "ld" || !HasTwoOperands(l))
     return false;
-  Text to = Second(l), from = Third(l);
+  View to = Second(l), from = Third(l);
   int slot = WholeSlotOf(to);
   if (slot != kNoSlot && (IsFixedMemory(from) || IsConstant(from)))
     return Holds(k, slot, from) || (IsFixedMemory(from) && slot > 0 && CopyFromPair(l, slot, from, k));
@@ -459,6 +483,7 @@ bool CG_KnownRegisters(AsmLine *&list) {
 
 void ResetKnownRegisters() {
   gLabelIn.clear();
+  gLabelStarts.reset();
   gRewrite = false;
   gChanged = false;
 }

@@ -8,6 +8,7 @@
 // (--stats); with every rule off the general translation does all.
 #include <cstring>
 #include <ostream>
+#include <vector>
 
 #include "codegen_z80/codegen.h"
 
@@ -651,10 +652,21 @@ bool CG_Patterns(CG_State &st, UasmOp *&op) {
   return false;
 }
 
+// The line rules in table order, found once: CG_RewriteLine runs for
+// every line of every peephole pass.
+static std::vector<PatternRule *> LineRules() {
+  std::vector<PatternRule *> rules;
+  for (PatternRule &rule : gRules)
+    if (rule.rewrite)
+      rules.push_back(&rule);
+  return rules;
+}
+
 bool CG_RewriteLine(AsmLine *line) {
-  for (PatternRule &rule : gRules) {
-    if (rule.on && rule.rewrite && rule.rewrite(line)) {
-      rule.hits++;
+  static const std::vector<PatternRule *> kLineRules = LineRules();
+  for (PatternRule *rule : kLineRules) {
+    if (rule->on && rule->rewrite(line)) {
+      rule->hits++;
       return true;
     }
   }

@@ -7,51 +7,47 @@
 // unused or already there.  The rules are in the rule table of
 // patterns.cpp, each documented below by its lines in and lines out.
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
-
-#include "codegen_z80/codegen.h"
-#include <string_view>
+#include <vector>
 
 #include "codegen_z80/peephole_lines.h"
 
 namespace peephole {
 
 AsmLine **gList = nullptr;                      // the list being rewritten
-std::unordered_map<Text, AsmLine *> gLabels;    // label name -> its line
+std::unordered_map<View, AsmLine *> gLabels;    // label name -> its line
 std::unordered_set<const AsmLine *> gPinned;    // inside a "$+N" span
 
-Text First(const AsmLine *l) { return HeapTextOrEmpty(l->first); }
-Text Second(const AsmLine *l) { return HeapTextOrEmpty(l->second); }
-Text Third(const AsmLine *l) { return HeapTextOrEmpty(l->third); }
-
-// The first field without a copy: the predicates below run for every line
-// of every pass.
-static std::string_view FirstView(const AsmLine *l) {
-  HeapText h = l->first;
-  return h ? std::string_view(reinterpret_cast<const char *>(h + 1), h[0]) : std::string_view();
+static View ViewOf(HeapText h) {
+  return h ? View(reinterpret_cast<const char *>(h + 1), h[0]) : View();
 }
+View First(const AsmLine *l) { return ViewOf(l->first); }
+View Second(const AsmLine *l) { return ViewOf(l->second); }
+View Third(const AsmLine *l) { return ViewOf(l->third); }
 bool IsComment(const AsmLine *l) {
-  std::string_view first = FirstView(l);
+  View first = First(l);
   return first.empty() || first[0] == ';';
 }
 bool IsLabel(const AsmLine *l) {
-  std::string_view first = FirstView(l);
+  View first = First(l);
   return !first.empty() && first.back() == ':';
 }
 // A generated instruction: a mnemonic alone in the first field.  Whole
 // texts (asm blocks, skeleton lines) have a space in it.
 bool IsInstruction(const AsmLine *l) {
-  std::string_view first = FirstView(l);
-  return !l->fromLibrary && !IsComment(l) && !IsLabel(l) &&
-         first.find_first_of(" \t") == std::string_view::npos;
+  View first = First(l);
+  if (l->fromLibrary || first.empty() || first[0] == ';' || first.back() == ':')
+    return false;
+  for (char c : first)
+    if (c == ' ' || c == '\t')
+      return false;
+  return true;
 }
-bool Is(const AsmLine *l, const char *mnemonic) {
-  return l && IsInstruction(l) && FirstView(l) == mnemonic;
+bool Is(const AsmLine *l, View mnemonic) {
+  return l && First(l) == mnemonic && IsInstruction(l);
 }
 bool HasTwoOperands(const AsmLine *l) { return l->third != nullptr; }
 bool NamesDollar(const AsmLine *l) {
-  return Second(l).find('$') != Text::npos || Third(l).find('$') != Text::npos;
+  return Second(l).find('$') != View::npos || Third(l).find('$') != View::npos;
 }
 // A line a rule may read, change or remove.
 bool IsFree(const AsmLine *l) { return l && IsInstruction(l) && !gPinned.count(l); }
@@ -63,17 +59,17 @@ AsmLine *NextCode(AsmLine *l) {
   return l;
 }
 
-Text LabelName(const AsmLine *l) {
-  Text first = First(l);
+View LabelName(const AsmLine *l) {
+  View first = First(l);
   size_t start = first.find_first_not_of(" \t");
   return first.substr(start, first.size() - 1 - start);
 }
 
-AsmLine *NewLine(const Text &first, const Text &second, const Text &third) {
+AsmLine *NewLine(View first, View second, View third) {
   AsmLine *line = NewRecord<AsmLine>();
-  line->first = NewHeapText(first);
-  line->second = NewHeapText(second);
-  line->third = NewHeapText(third);
+  line->first = NewHeapText(Text(first));
+  line->second = NewHeapText(Text(second));
+  line->third = NewHeapText(Text(third));
   return line;
 }
 
@@ -91,12 +87,12 @@ AsmLine *InsertAfter(AsmLine *at, AsmLine *line) {
 void Remove(AsmLine *l) { CG_RemoveLine(*gList, l); }
 
 int DollarSpan(const AsmLine *l) {
-  Text target = HasTwoOperands(l) ? Third(l) : Second(l);
+  View target = HasTwoOperands(l) ? Third(l) : Second(l);
   if (target == "$")
     return 0;
-  if (target.size() > 2 && target.size() < 6 && target.compare(0, 2, "$+") == 0 &&
-      target.find_first_not_of("0123456789", 2) == Text::npos)
-    return std::stoi(target.substr(2));
+  if (target.size() > 2 && target.size() < 6 && target.substr(0, 2) == "$+" &&
+      target.find_first_not_of("0123456789", 2) == View::npos)
+    return std::stoi(Text(target.substr(2)));
   return -1;
 }
 
@@ -126,10 +122,10 @@ struct Effect {
   bool leaves;                                  // control goes elsewhere (or unknown)
 };
 
-bool MentionsA(const Text &operand) { return operand == "a" || operand == "af"; }
+bool MentionsA(View operand) { return operand == "a" || operand == "af"; }
 
-bool IsOneOf(const Text &text, std::initializer_list<const char *> words) {
-  for (const char *w : words)
+bool IsOneOf(View text, std::initializer_list<View> words) {
+  for (View w : words)
     if (text == w)
       return true;
   return false;
@@ -145,7 +141,7 @@ Effect EffectOf(const AsmLine *l) {
     return e;
   if (!IsInstruction(l) || NamesDollar(l))
     return {true, false, true, false, true};
-  Text m = First(l), a = Second(l), b = Third(l);
+  View m = First(l), a = Second(l), b = Third(l);
   bool conditional = HasTwoOperands(l) || (m == "ret" && l->second);
   if (IsOneOf(m, {"jp", "jr", "djnz", "ret", "reti", "retn", "rst", "call", "halt"})) {
     e.leaves = m != "call";
@@ -228,11 +224,11 @@ bool AAndFlagsDeadFrom(AsmLine *l) {
 // ---- Which 8-bit registers a line may write -------------------------------
 
 // The registers a register operand consists of ("hl" -> "hl", "a" -> "a").
-bool Covers(const Text &operand, char reg) {
+bool Covers(View operand, char reg) {
   if (operand == "af")
     return reg == 'a';
   if (operand.size() == 1 || IsOneOf(operand, {"bc", "de", "hl"}))
-    return operand.find(reg) != Text::npos;
+    return operand.find(reg) != View::npos;
   return false;
 }
 
@@ -241,7 +237,7 @@ bool MayWrite(const AsmLine *l, char reg) {
     return false;
   if (!IsInstruction(l))
     return true;
-  Text m = First(l), a = Second(l);
+  View m = First(l), a = Second(l);
   if (IsOneOf(m, {"ld", "inc", "dec", "add", "adc", "sbc", "set", "res", "rl", "rr", "rlc",
                   "rrc", "sla", "sra", "srl"}))
     return Covers(a, reg); // the first operand is the destination
@@ -252,7 +248,7 @@ bool MayWrite(const AsmLine *l, char reg) {
   return true; // jumps, calls, ex, exx, pop, in, block moves, the unknown
 }
 
-bool IsRegister8(const Text &t) { return t.size() == 1 && Text("abcdehl").find(t) != Text::npos; }
+bool IsRegister8(View t) { return t.size() == 1 && View("abcdehl").find(t) != View::npos; }
 
 // ---- Truth tables of compare flag tests --------------------------------------
 
@@ -268,7 +264,7 @@ bool FlagTestTable(const std::vector<AsmLine *> &jumps, unsigned &table) {
       int value = 0; // the xor is reached: false
       while (at < 2 * count) {
         const AsmLine *jr = jumps[at / 2];
-        Text cc = Second(jr), target = Third(jr);
+        View cc = Second(jr), target = Third(jr);
         bool taken = (cc == "z" && z) || (cc == "nz" && !z) || (cc == "c" && c) || (cc == "nc" && !c);
         if (!IsOneOf(cc, {"z", "nz", "c", "nc"}) || target.size() != 3 || target[1] != '+')
           return false;
@@ -292,7 +288,7 @@ bool FlagTestTable(const std::vector<AsmLine *> &jumps, unsigned &table) {
 
 // The jumps to L taken exactly when bit (z*2+c) of table is set.  False
 // when one or two conditional jumps cannot say it (z xor c).
-bool JumpsFor(unsigned table, std::vector<std::pair<Text, Text>> &out) {
+bool JumpsFor(unsigned table, std::vector<std::pair<View, View>> &out) {
   static const char *const kZ[2] = {"nz", "z"};
   static const char *const kC[2] = {"nc", "c"};
   int ones = __builtin_popcount(table);
@@ -331,10 +327,12 @@ using namespace peephole;
 //   in : push rr / pop ss          out: ld sh,rh / ld sl,rl  (bc, de, hl)
 //   e.g. push hl / pop de  ->  ld d,h / ld e,l
 bool CG_PeepPushPop(AsmLine *line) {
-  AsmLine *pop = NextCode(line);
-  if (!IsFree(line) || !Is(line, "push") || !IsFree(pop) || !Is(pop, "pop"))
+  if (!Is(line, "push") || !IsFree(line))
     return false;
-  Text from = Second(line), to = Second(pop);
+  AsmLine *pop = NextCode(line);
+  if (!Is(pop, "pop") || !IsFree(pop))
+    return false;
+  View from = Second(line), to = Second(pop);
   if (from == to) {
     Remove(pop);
     Remove(line);
@@ -352,8 +350,10 @@ bool CG_PeepPushPop(AsmLine *line) {
 // exchange-twice: two exchanges that undo each other.
 //   in : ex de,hl / ex de,hl       out: (nothing)
 bool CG_PeepExchangeTwice(AsmLine *line) {
+  if (!Is(line, "ex") || !IsFree(line))
+    return false;
   AsmLine *again = NextCode(line);
-  if (!IsFree(line) || !Is(line, "ex") || !IsFree(again) || !Is(again, "ex") ||
+  if (!IsFree(again) || !Is(again, "ex") ||
       Second(line) != "de" || Second(again) != "de")
     return false;
   Remove(again);
@@ -365,9 +365,9 @@ bool CG_PeepExchangeTwice(AsmLine *line) {
 // comments between).
 //   in : jp [cc,]L / L:            out: L:
 bool CG_PeepJumpToNext(AsmLine *line) {
-  if (!IsFree(line) || !(Is(line, "jp") || Is(line, "jr")))
+  if (!(Is(line, "jp") || Is(line, "jr")) || !IsFree(line))
     return false;
-  Text target = HasTwoOperands(line) ? Third(line) : Second(line);
+  View target = HasTwoOperands(line) ? Third(line) : Second(line);
   for (AsmLine *l = line->next; l && (IsComment(l) || IsLabel(l)); l = l->next) {
     if (IsLabel(l) && LabelName(l) == target) {
       Remove(line);
@@ -381,10 +381,10 @@ bool CG_PeepJumpToNext(AsmLine *line) {
 // goes straight to that jump's target (chains followed, cycles left).
 //   in : jp [cc,]L ... L: jp M     out: jp [cc,]M ... L: jp M
 bool CG_PeepJumpToJump(AsmLine *line) {
-  if (!IsFree(line) || !Is(line, "jp"))
+  if (!Is(line, "jp") || !IsFree(line))
     return false;
-  Text target = HasTwoOperands(line) ? Third(line) : Second(line);
-  Text final = target;
+  View target = HasTwoOperands(line) ? Third(line) : Second(line);
+  View final = target;
   for (int steps = 0; steps < 8; steps++) {
     auto found = gLabels.find(final);
     if (found == gLabels.end())
@@ -401,9 +401,9 @@ bool CG_PeepJumpToJump(AsmLine *line) {
   if (final == target)
     return false;
   if (HasTwoOperands(line))
-    line->third = NewHeapText(final);
+    line->third = NewHeapText(Text(final));
   else
-    line->second = NewHeapText(final);
+    line->second = NewHeapText(Text(final));
   return true;
 }
 
@@ -411,10 +411,12 @@ bool CG_PeepJumpToJump(AsmLine *line) {
 //   in : ld M,r / ld r,M           out: ld M,r
 //   e.g. ld (__reg32a),hl / ld hl,(__reg32a)  ->  ld (__reg32a),hl
 bool CG_PeepStoreReload(AsmLine *line) {
-  AsmLine *load = NextCode(line);
-  if (!IsFree(line) || !Is(line, "ld") || !IsFree(load) || !Is(load, "ld"))
+  if (!Is(line, "ld") || !IsFree(line))
     return false;
-  Text place = Second(line), reg = Third(line);
+  AsmLine *load = NextCode(line);
+  if (!Is(load, "ld") || !IsFree(load))
+    return false;
+  View place = Second(line), reg = Third(line);
   if (place.empty() || place[0] != '(' || Second(load) != reg || Third(load) != place)
     return false;
   Remove(load);
@@ -425,7 +427,7 @@ bool CG_PeepStoreReload(AsmLine *line) {
 //   in : ld x,y / ...  / ld y,x    out: ld x,y / ...
 //   e.g. ld l,a / ld h,0 / ld a,l  ->  ld l,a / ld h,0
 bool CG_PeepCopyAgain(AsmLine *line) {
-  if (!IsFree(line) || !Is(line, "ld") || !IsRegister8(Second(line)) || !IsRegister8(Third(line)))
+  if (!Is(line, "ld") || !IsRegister8(Second(line)) || !IsRegister8(Third(line)) || !IsFree(line))
     return false;
   char x = Second(line)[0], y = Third(line)[0];
   AsmLine *l = NextCode(line);
@@ -450,7 +452,7 @@ bool CG_PeepCopyAgain(AsmLine *line) {
 //   out: jp cc,L  or  jp cc1,L / jp cc2,L  or  jr cc1,$+5 / jp cc2,L
 //   e.g. ld a,1 / jr z,$+3 / xor a / or a / jp z,L  ->  jp nz,L
 bool CG_PeepBooleanJump(AsmLine *line) {
-  if (!IsFree(line) || !Is(line, "ld") || Second(line) != "a" || Third(line) != "1")
+  if (!Is(line, "ld") || Second(line) != "a" || Third(line) != "1" || !IsFree(line))
     return false;
   std::vector<AsmLine *> jumps;
   AsmLine *l = NextCode(line);
@@ -463,10 +465,10 @@ bool CG_PeepBooleanJump(AsmLine *line) {
       (Second(jump) != "z" && Second(jump) != "nz"))
     return false;
   unsigned table = 0;
-  std::vector<std::pair<Text, Text>> out;
+  std::vector<std::pair<View, View>> out;
   if (!FlagTestTable(jumps, table) || !JumpsFor(Second(jump) == "z" ? ~table & 15 : table, out))
     return false;
-  Text target = Third(jump);
+  View target = Third(jump);
   if (!gLabels.count(target) || !AAndFlagsDeadFrom(jump->next) ||
       !AAndFlagsDeadFrom(gLabels[target]))
     return false;
@@ -500,7 +502,8 @@ void CG_Peephole(AsmLine *&list) {
     int rewrites = 0; // each rewrite shortens or retargets: a bound for safety
     for (AsmLine *l = first; l;) {
       AsmLine *prev = l->prev;
-      if (!l->fromLibrary && rewrites < 100000 && CG_RewriteLine(l)) {
+      // Every line rule starts at a free line: the rest are not tried.
+      if (IsFree(l) && rewrites < 100000 && CG_RewriteLine(l)) {
         rewrites++;
         changed = true;
         l = prev ? prev->next : CG_FirstLine(list); // look again from here

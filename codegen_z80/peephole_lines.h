@@ -1,8 +1,12 @@
 // How the peephole pass reads and edits asm lines: shared by the line rules
 // (peephole.cpp) and the passes over whole line lists (known_registers.cpp).
+// Fields are read in place as views of their arena texts, which live as long
+// as the compilation (removed lines included): the pass reads every field
+// of every line several times, and copies would cost most of its time.
 #pragma once
 
 #include <initializer_list>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,13 +14,15 @@
 
 namespace peephole {
 
+using View = std::string_view;
+
 extern AsmLine **gList;                             // the list being rewritten
-extern std::unordered_map<Text, AsmLine *> gLabels; // label name -> its line
+extern std::unordered_map<View, AsmLine *> gLabels; // label name -> its line
 extern std::unordered_set<const AsmLine *> gPinned; // inside a "$+N" span
 
-Text First(const AsmLine *l);
-Text Second(const AsmLine *l);
-Text Third(const AsmLine *l);
+View First(const AsmLine *l);
+View Second(const AsmLine *l);
+View Third(const AsmLine *l);
 bool IsComment(const AsmLine *l);
 bool IsLabel(const AsmLine *l);
 // A generated instruction: a mnemonic alone in the first field.
@@ -25,9 +31,9 @@ bool HasTwoOperands(const AsmLine *l);
 bool NamesDollar(const AsmLine *l);
 // A line a rule may read, change or remove.
 bool IsFree(const AsmLine *l);
-bool IsOneOf(const Text &text, std::initializer_list<const char *> words);
-Text LabelName(const AsmLine *l);
-AsmLine *NewLine(const Text &first, const Text &second, const Text &third);
+bool IsOneOf(View text, std::initializer_list<View> words);
+View LabelName(const AsmLine *l);
+AsmLine *NewLine(View first, View second, View third);
 AsmLine *InsertAfter(AsmLine *at, AsmLine *line);
 void Remove(AsmLine *l);
 // Finds the labels and the lines inside "$+N" spans of the list from first.
