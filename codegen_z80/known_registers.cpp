@@ -82,7 +82,7 @@ int WholeSlotOf(View reg) {
 }
 
 bool IsRegisterName(View t) {
-  return IsOneOf(t, {"a", "b", "c", "d", "e", "h", "l", "i", "r", "f", "af", "af'", "bc", "de",
+  return t.size() <= 3 && IsOneOf(t, {"a", "b", "c", "d", "e", "h", "l", "i", "r", "f", "af", "af'", "bc", "de",
                      "hl", "sp", "ix", "iy", "ixh", "ixl", "iyh", "iyl"});
 }
 

@@ -6,6 +6,7 @@
 // programs reach false, true and randseed there by absolute address.
 #include <cctype>
 #include <map>
+#include <string_view>
 #include <vector>
 
 #include "codegen_z80/codegen.h"
@@ -225,6 +226,15 @@ std::vector<bool> CG_ReachedLibraryLines(const std::vector<Text> &library,
   return keep;
 }
 
+// Whether a field has "__" in it: only then can a word of it be a global
+// name.  Most program lines have none and are not formatted at all.
+static bool HasGlobalPrefix(HeapText field) {
+  if (!field)
+    return false;
+  std::string_view text(reinterpret_cast<const char *>(field + 1), field[0]);
+  return text.find("__") != std::string_view::npos;
+}
+
 // The library lines are the ones CG_CopyLibrary marked; every other line
 // of the list is a root.
 void CG_LinkReachedLibrary(AsmLine *&list) {
@@ -234,7 +244,8 @@ void CG_LinkReachedLibrary(AsmLine *&list) {
     if (line->fromLibrary) {
       library.push_back(HeapTextOrEmpty(line->first));
       libraryLines.push_back(line);
-    } else {
+    } else if (HasGlobalPrefix(line->first) || HasGlobalPrefix(line->second) ||
+               HasGlobalPrefix(line->third)) {
       program.push_back(CG_FormatLine(line));
     }
   }

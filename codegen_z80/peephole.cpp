@@ -124,13 +124,6 @@ struct Effect {
 
 bool MentionsA(View operand) { return operand == "a" || operand == "af"; }
 
-bool IsOneOf(View text, std::initializer_list<View> words) {
-  for (View w : words)
-    if (text == w)
-      return true;
-  return false;
-}
-
 // Unknown lines read everything.  A call reads every register but never
 // the flags, and the code after a call reads no flags but the ones the
 // routine returns: nothing this compiler calls takes flags as input or
