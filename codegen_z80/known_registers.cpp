@@ -58,7 +58,15 @@ struct LabelInfo {
 
 std::unordered_map<View, LabelInfo> gLabelIn;
 std::bitset<256> gLabelStarts; // the first characters of the labels' names
-bool gRewrite = false; // the last walk rewrites lines
+// A rewrite the facts of a walk allow: line goes, replaced by two copies
+// from the pair in slot copyFrom when that is not kNoSlot.
+struct Rewrite {
+  AsmLine *line;
+  int slot;
+  int copyFrom;
+};
+
+std::vector<Rewrite> gRewrites; // found by the current walk
 bool gChanged = false; // a label's facts shrank during the walk
 
 const View kSlotNames[kSlots] = {"a", "bc", "de", "hl"};
@@ -374,39 +382,54 @@ bool Apply(const AsmLine *l, Known &k) {
 
 void CountHit() { CG_UseRule("known-registers"); }
 
-// ld rr,(M) when another pair holds (M): ld r1,s1 / ld r2,s2.
-bool CopyFromPair(AsmLine *l, int slot, View from, const Known &k) {
-  for (int other = 1; other < kSlots; other++) {
-    if (other == slot || !Holds(k, other, from))
-      continue;
-    View to = kSlotNames[slot], pair = kSlotNames[other];
-    AsmLine *high = InsertAfter(l, NewLine("ld", to.substr(0, 1), pair.substr(0, 1)));
-    InsertAfter(high, NewLine("ld", to.substr(1, 1), pair.substr(1, 1)));
-    return true;
-  }
-  return false;
+// ld rr,(M) when another pair holds (M): the pair to copy from.
+int PairHolding(int slot, View from, const Known &k) {
+  for (int other = 1; other < kSlots; other++)
+    if (other != slot && Holds(k, other, from))
+      return other;
+  return kNoSlot;
 }
 
 // Whether line l (with k known before it) loads what is there already, or
-// can copy it from another pair; if so it is rewritten.  The caller then
-// removes l.
-bool RewriteLoad(AsmLine *l, const Known &k) {
-  if (!k.reached || !IsFree(l) || First(l) != "ld" || !HasTwoOperands(l))
-    return false;
+// can copy it from another pair; if so the rewrite is noted.
+void FindRewrite(AsmLine *l, const Known &k) {
+  if (!k.reached || First(l) != "ld" || !HasTwoOperands(l) || !IsFree(l))
+    return;
   View to = Second(l), from = Third(l);
   int slot = WholeSlotOf(to);
-  if (slot != kNoSlot && (IsFixedMemory(from) || IsConstant(from)))
-    return Holds(k, slot, from) || (IsFixedMemory(from) && slot > 0 && CopyFromPair(l, slot, from, k));
+  if (slot != kNoSlot && (IsFixedMemory(from) || IsConstant(from))) {
+    int pair = kNoSlot;
+    if (Holds(k, slot, from) ||
+        (IsFixedMemory(from) && slot > 0 && (pair = PairHolding(slot, from, k)) != kNoSlot))
+      gRewrites.push_back({l, slot, pair});
+    return;
+  }
   slot = WholeSlotOf(from);
-  return IsFixedMemory(to) && Holds(k, slot, to);
+  if (IsFixedMemory(to) && Holds(k, slot, to))
+    gRewrites.push_back({l, slot, kNoSlot});
 }
 
-// One walk over the list from first.  With gRewrite, what the facts make
-// redundant goes; the facts at labels are those of the last walk.
-bool Walk(AsmLine *first) {
+// Applies the rewrites the last walk found, in line order.  A rewrite
+// changes no fact the walk used after its line: they all hold together.
+bool ApplyRewrites() {
+  for (const Rewrite &r : gRewrites) {
+    if (r.copyFrom != kNoSlot) {
+      View to = kSlotNames[r.slot], pair = kSlotNames[r.copyFrom];
+      AsmLine *high = InsertAfter(r.line, NewLine("ld", to.substr(0, 1), pair.substr(0, 1)));
+      InsertAfter(high, NewLine("ld", to.substr(1, 1), pair.substr(1, 1)));
+    }
+    Remove(r.line);
+    CountHit();
+  }
+  return !gRewrites.empty();
+}
+
+// One walk over the list from first, noting in gRewrites what the facts
+// make redundant; the facts at labels are those of the last walk.
+void Walk(AsmLine *first) {
   Known k;
   k.reached = true; // the program's first line: nothing known
-  bool rewrote = false;
+  gRewrites.clear();
   std::vector<std::pair<int, Known>> spans; // "$+N" jumps: lines left, facts
   for (AsmLine *l = first; l;) {
     AsmLine *next = l->next;
@@ -431,20 +454,14 @@ bool Walk(AsmLine *first) {
       l = next;
       continue;
     }
-    bool remove = gRewrite && RewriteLoad(l, k);
+    FindRewrite(l, k);
     bool goesOn = Apply(l, k);
     if (IsInstruction(l) && NamesDollar(l))
       spans.push_back({DollarSpan(l) - 1, k});
     if (!goesOn)
       k = Known{};
-    if (remove) {
-      Remove(l);
-      CountHit();
-      rewrote = true;
-    }
     l = next;
   }
-  return rewrote;
 }
 
 // Whether every "$" the generated lines use is a "$+N" jump the walk can
@@ -465,18 +482,15 @@ bool CG_KnownRegisters(AsmLine *&list) {
     return false;
   PinDollarSpans(first);
   FindLabels(first);
-  gRewrite = false;
+  // Once a walk changes no label's facts, they are final, and so are the
+  // rewrites that walk found.
   bool settled = false;
   for (int walk = 0; walk < 50 && !settled; walk++) {
     gChanged = false;
     Walk(first);
     settled = !gChanged;
   }
-  bool rewrote = false;
-  if (settled) {
-    gRewrite = true;
-    rewrote = Walk(first);
-  }
+  bool rewrote = settled && ApplyRewrites();
   ResetKnownRegisters();
   return rewrote;
 }
@@ -484,6 +498,6 @@ bool CG_KnownRegisters(AsmLine *&list) {
 void ResetKnownRegisters() {
   gLabelIn.clear();
   gLabelStarts.reset();
-  gRewrite = false;
+  gRewrites.clear();
   gChanged = false;
 }
