@@ -17,37 +17,8 @@ AsmLine **gList = nullptr;                      // the list being rewritten
 std::unordered_map<View, AsmLine *> gLabels;    // label name -> its line
 std::unordered_set<const AsmLine *> gPinned;    // inside a "$+N" span
 
-static View ViewOf(HeapText h) {
-  return h ? View(reinterpret_cast<const char *>(h + 1), h[0]) : View();
-}
-View First(const AsmLine *l) { return ViewOf(l->first); }
-View Second(const AsmLine *l) { return ViewOf(l->second); }
-View Third(const AsmLine *l) { return ViewOf(l->third); }
-bool IsComment(const AsmLine *l) {
-  View first = First(l);
-  return first.empty() || first[0] == ';';
-}
-bool IsLabel(const AsmLine *l) {
-  View first = First(l);
-  return !first.empty() && first.back() == ':';
-}
-// A generated instruction: a mnemonic alone in the first field.  Whole
-// texts (asm blocks, skeleton lines) have a space in it.
-bool IsInstruction(const AsmLine *l) {
-  View first = First(l);
-  if (l->fromLibrary || first.empty() || first[0] == ';' || first.back() == ':')
-    return false;
-  for (char c : first)
-    if (c == ' ' || c == '\t')
-      return false;
-  return true;
-}
 bool Is(const AsmLine *l, View mnemonic) {
   return l && First(l) == mnemonic && IsInstruction(l);
-}
-bool HasTwoOperands(const AsmLine *l) { return l->third != nullptr; }
-bool NamesDollar(const AsmLine *l) {
-  return Second(l).find('$') != View::npos || Third(l).find('$') != View::npos;
 }
 // A line a rule may read, change or remove.
 bool IsFree(const AsmLine *l) { return l && IsInstruction(l) && !gPinned.count(l); }

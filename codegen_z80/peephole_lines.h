@@ -20,15 +20,42 @@ extern AsmLine **gList;                             // the list being rewritten
 extern std::unordered_map<View, AsmLine *> gLabels; // label name -> its line
 extern std::unordered_set<const AsmLine *> gPinned; // inside a "$+N" span
 
-View First(const AsmLine *l);
-View Second(const AsmLine *l);
-View Third(const AsmLine *l);
-bool IsComment(const AsmLine *l);
-bool IsLabel(const AsmLine *l);
-// A generated instruction: a mnemonic alone in the first field.
-bool IsInstruction(const AsmLine *l);
-bool HasTwoOperands(const AsmLine *l);
-bool NamesDollar(const AsmLine *l);
+// The line predicates are inline: they run for every line of every walk.
+inline View ViewOf(HeapText h) {
+  return h ? View(reinterpret_cast<const char *>(h + 1), h[0]) : View();
+}
+inline View First(const AsmLine *l) { return ViewOf(l->first); }
+inline View Second(const AsmLine *l) { return ViewOf(l->second); }
+inline View Third(const AsmLine *l) { return ViewOf(l->third); }
+inline bool IsComment(const AsmLine *l) {
+  View first = First(l);
+  return first.empty() || first[0] == ';';
+}
+inline bool IsLabel(const AsmLine *l) {
+  View first = First(l);
+  return !first.empty() && first.back() == ':';
+}
+// A generated instruction: a mnemonic alone in the first field.  Whole
+// texts (asm blocks, skeleton lines) have a space in it.
+inline bool IsInstruction(const AsmLine *l) {
+  View first = First(l);
+  if (l->fromLibrary || first.empty() || first[0] == ';' || first.back() == ':')
+    return false;
+  for (char c : first)
+    if (c == ' ' || c == '\t')
+      return false;
+  return true;
+}
+inline bool HasTwoOperands(const AsmLine *l) { return l->third != nullptr; }
+inline bool Contains(View text, char c) {
+  for (char t : text)
+    if (t == c)
+      return true;
+  return false;
+}
+inline bool NamesDollar(const AsmLine *l) {
+  return Contains(Second(l), '$') || Contains(Third(l), '$');
+}
 // A line a rule may read, change or remove.
 bool IsFree(const AsmLine *l);
 // Inline with a plain character loop: rules and walks ask this of every
