@@ -1,6 +1,7 @@
 // The asm line list, the text of one output line and the copy of the
 // run-time library.
 #include <fstream>
+#include <string_view>
 
 #include "codegen_z80/codegen.h"
 
@@ -42,6 +43,16 @@ void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &th
   if (*st.list)
     (*st.list)->next = line;
   *st.list = line;
+}
+
+static bool TextHolds(HeapText h, std::string_view needle) {
+  return h && std::string_view(reinterpret_cast<const char *>(h + 1), h[0]).find(needle) !=
+                  std::string_view::npos;
+}
+
+bool CG_LineMentions(const AsmLine *line, std::string_view needle) {
+  return TextHolds(line->first, needle) || TextHolds(line->second, needle) ||
+         TextHolds(line->third, needle);
 }
 
 AsmLine *CG_FirstLine(AsmLine *line) {

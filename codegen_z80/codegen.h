@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "driver/common.h"
@@ -45,6 +46,9 @@ void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &th
 // stores one; every emitted line that may change hl or memory forgets it.
 extern const ID *gWordInHL;
 AsmLine *CG_FirstLine(AsmLine *line);
+// Whether any field of the line holds the text (a cheap test before the
+// line is formatted and split into words).
+bool CG_LineMentions(const AsmLine *line, std::string_view needle);
 Text CG_FormatLine(const AsmLine *line);
 void CG_CopyLibrary(CG_State &st);
 // Unlinks line from the list (list is its last line).

@@ -63,7 +63,7 @@ void CG_DropUnreadParentFrames(AsmLine *&list) {
   std::map<Text, Slot> slots;
   Text slot;
   for (AsmLine *line = CG_FirstLine(list); line; line = line->next)
-    if (!line->fromLibrary && SlotOf(line, slot) &&
+    if (!line->fromLibrary && CG_LineMentions(line, "parentframe") && SlotOf(line, slot) &&
         !OnlyKeepsSlot(line, slot, slots[slot].lines))
       slots[slot].read = true;
   for (auto &[name, found] : slots)

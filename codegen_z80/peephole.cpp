@@ -475,6 +475,10 @@ void CG_Peephole(AsmLine *&list) {
         l = l->next;
       }
     }
+    // The walk changes nothing in a list it has walked already and the
+    // line rules left alone.
+    if (pass > 0 && !changed)
+      break;
     if (CG_UseRule("known-registers", false) && CG_KnownRegisters(list))
       changed = true;
     if (!changed)

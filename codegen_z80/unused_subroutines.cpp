@@ -66,7 +66,9 @@ void CG_DropUnusedSubroutines(AsmLine *&list) {
   for (AsmLine *line = CG_FirstLine(list); line; line = line->next) {
     if (line->startsSubr)
       blocks.emplace_back();
-    if (IsComment(line)) { // names nothing; goes with its subroutine
+    // A comment names nothing, and every label of the program's own holds
+    // an underscore: a line without one names no subroutine.
+    if (IsComment(line) || !CG_LineMentions(line, "_")) {
       if (!blocks.empty() && !line->fromLibrary)
         blocks.back().lines.push_back(line);
       continue;
