@@ -19,7 +19,8 @@
 # includes).  They run in turn, RUNS times each (default 5), under
 # /usr/bin/time; the line shows the median processor time (user + system,
 # which a busy machine disturbs less than the wall clock), the time per 1,000
-# lines, the largest peak memory and the median of the pairs' time ratios.  tarnwick is $TARNWICK, else build/tarnwick.  With KEEP=DIR
+# lines, the largest peak memory and the median of the pairs' time ratios.  tarnwick is $TARNWICK, else build/tarnwick, given the options in
+# $TARNWICK_OPTIONS (e.g. TARNWICK_OPTIONS=-O).  With KEEP=DIR
 # the generated program and the compilers' output stay in DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +28,7 @@ source tools/need_packages.sh
 need_packages time fp-compiler python3 || exit 1
 
 tarnwick=${TARNWICK:-build/tarnwick}
+read -r -a tarnwick_options <<<"${TARNWICK_OPTIONS:-}"
 runs=${RUNS:-5}
 if [ ! -x "$tarnwick" ]; then
   echo "compile_speed.sh: $tarnwick not found (build first, or set TARNWICK)"
@@ -113,7 +115,7 @@ run_timed() {
 : >"$work/fpc.times"
 fpc_ok=1
 for ((i = 0; i < runs; i++)); do
-  if ! run_timed "$work/tarnwick.times" "$tarnwick" "$work/prog.pas" ||
+  if ! run_timed "$work/tarnwick.times" "$tarnwick" ${tarnwick_options[@]+"${tarnwick_options[@]}"} "$work/prog.pas" ||
      grep -q '^Error at' "$work/out"; then
     grep -A2 '^Error at' "$work/out" | head -20 || tail -20 "$work/out"
     echo "compile_speed.sh: tarnwick failed on the generated program"
