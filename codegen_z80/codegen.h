@@ -148,6 +148,9 @@ bool CG_OperandIsSigned(const UasmOp *op);
 int32_t CG_PrevPlace(const UasmOp *op);
 
 void CG_AccToRegA(CG_State &st, const UasmOp *op);
+// The value left by the op before this one into hl (its low word, a byte
+// widened by its extension).
+void CG_AccToHL(CG_State &st, const UasmOp *op);
 void CG_OperandToRegB(CG_State &st, const UasmOp *op);
 // a into hl (place 3 to place 12), widened with sign bytes or zeros.
 void CG_WidenAToHL(CG_State &st, bool isSigned);

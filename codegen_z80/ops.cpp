@@ -2,6 +2,7 @@
 // registers __reg32a and __reg32b and the run-time library.
 #include "codegen_z80/codegen.h"
 #include "parser/parser.h"
+#include "translator/translate_internal.h"
 
 Text CG_OpText(const UasmOp *op) { return HeapTextOrEmpty(op->text); }
 
@@ -69,23 +70,29 @@ static void RestoreParentFrame(CG_State &st) {
 // A function whose result is too big for __reg32a returns its address in hl.
 static bool ReturnsAddressInHL(const SubrRec *subr) {
   const TypeDescr *t = subr && subr->result ? subr->resultType : nullptr;
-  return t && (t->size > 4 || t->size == 3);
+  return t && TravelsByAddress(t->size);
+}
+
+// Drops bytes of argument slots from the stack: pops into the pair for a
+// few, else sp moved through hl (which is kept).
+static void DropStackBytes(CG_State &st, int32_t bytes, const char *pair) {
+  if (bytes <= 8) {
+    for (int32_t i = 0; i < bytes; i += 2)
+      CG_Emit(st, "pop", pair, "");
+    return;
+  }
+  CG_Emit(st, "ex", "de", "hl");
+  CG_Emit(st, "ld", "hl", DecimalText(bytes));
+  CG_Emit(st, "add", "hl", "sp");
+  CG_Emit(st, "ld", "sp", "hl");
+  CG_Emit(st, "ex", "de", "hl");
 }
 
 // Under -O, where hl holds nothing for the caller: the return address
 // into hl, the parameter area popped or skipped, then a jump back.
 static void DropParametersAndReturn(CG_State &st, int32_t paramSize) {
-  if (paramSize <= 8) {
-    CG_Emit(st, "pop", "hl", "");
-    for (int32_t i = 0; i < paramSize; i += 2)
-      CG_Emit(st, "pop", "de", "");
-  } else {
-    CG_Emit(st, "pop", "de", "");
-    CG_Emit(st, "ld", "hl", DecimalText(paramSize));
-    CG_Emit(st, "add", "hl", "sp");
-    CG_Emit(st, "ld", "sp", "hl");
-    CG_Emit(st, "ex", "de", "hl");
-  }
+  CG_Emit(st, "pop", "hl", "");
+  DropStackBytes(st, paramSize, "de");
   CG_Emit(st, "jp", "(hl)", "");
 }
 
@@ -93,12 +100,8 @@ static void DropParametersAndReturn(CG_State &st, int32_t paramSize) {
 // drops the argument slots.
 static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
   const SubrRec *subr = st.currentSubr->subr;
-  if (subr->result && subr->resultType && subr->resultType->size <= 2) {
-    int32_t place = CG_PrevPlace(op);
-    if (place == kPlaceReg32a)
-      CG_Emit(st, "ld", "hl", "(__reg32a)");
-    else if (place == kPlaceA)
-      CG_WidenAToHL(st, CG_WidensSigned(op->prev));
+  if (CG_ResultInHL(st.currentSubr)) {
+    CG_AccToHL(st, op);
   } else if (subr->result) {
     int32_t place = CG_PrevPlace(op);
     if (place == kPlaceA || place == kPlaceHL)
@@ -115,19 +118,8 @@ static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
 
 void CG_CallAndDropSlots(CG_State &st, const ID *callee, const Text &label) {
   CG_Emit(st, "call", label, "");
-  if (!UsesRegisterProtocol(callee))
-    return;
-  int32_t bytes = callee->subr ? callee->subr->frameValue1 : 0;
-  if (bytes <= 8) {
-    for (int32_t i = 0; i < bytes; i += 2)
-      CG_Emit(st, "pop", "bc", "");
-    return;
-  }
-  CG_Emit(st, "ex", "de", "hl");
-  CG_Emit(st, "ld", "hl", DecimalText(bytes));
-  CG_Emit(st, "add", "hl", "sp");
-  CG_Emit(st, "ld", "sp", "hl");
-  CG_Emit(st, "ex", "de", "hl");
+  if (UsesRegisterProtocol(callee))
+    DropStackBytes(st, callee->subr ? callee->subr->frameValue1 : 0, "bc");
 }
 
 bool CG_ResultInHL(const ID *callee) {
@@ -138,11 +130,7 @@ bool CG_ResultInHL(const ID *callee) {
 
 // A 2-byte argument slot (register protocol): the value's low word.
 static void PushWord(CG_State &st, const UasmOp *op) {
-  int32_t place = CG_PrevPlace(op);
-  if (place == kPlaceReg32a)
-    CG_Emit(st, "ld", "hl", "(__reg32a)");
-  else if (place == kPlaceA)
-    CG_WidenAToHL(st, CG_WidensSigned(op->prev));
+  CG_AccToHL(st, op);
   CG_Emit(st, "push", "hl", "");
 }
 

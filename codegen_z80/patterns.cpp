@@ -44,13 +44,7 @@ int32_t PrevPlace(const Window &w) { return w.prev ? w.prev->resultPlace : kPlac
 bool PrevSizeIs(const Window &w, int32_t size) { return w.prev && w.prev->size == size; }
 
 // to-hl: the previous value into hl.
-void ToHL(CG_State &st, const Window &w) {
-  int32_t place = PrevPlace(w);
-  if (place == kPlaceReg32a)
-    CG_Emit(st, "ld", "hl", "(__reg32a)");
-  else if (place == kPlaceA)
-    CG_WidenAToHL(st, CG_WidensSigned(w.prev));
-}
+void ToHL(CG_State &st, const Window &w) { CG_AccToHL(st, w.p); }
 
 // Byte into a, for an op q.
 void ByteIntoA(CG_State &st, const UasmOp *q) {

@@ -45,6 +45,14 @@ void CG_WidenAToDE(CG_State &st, bool isSigned) {
   }
 }
 
+void CG_AccToHL(CG_State &st, const UasmOp *op) {
+  int32_t place = CG_PrevPlace(op);
+  if (place == kPlaceReg32a)
+    CG_Emit(st, "ld", "hl", "(__reg32a)");
+  else if (place == kPlaceA)
+    CG_WidenAToHL(st, CG_WidensSigned(op->prev));
+}
+
 // The value left by the op before this one, into __reg32a.
 void CG_AccToRegA(CG_State &st, const UasmOp *op) {
   const UasmOp *prev = op->prev;
