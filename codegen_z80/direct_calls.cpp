@@ -94,6 +94,7 @@ static bool PushArgument(Direct &d, const ID *s, int i, Node *arg) {
   const TypeDescr *t = r->paramTypes[i - 1];
   if (!t)
     return false;
+  bool inHL = i == r->paramCount && LastArgumentInHL(s); // no slot: the call takes hl
   if (mode == kModeVar && t->typeClass == kClassString)
     return false; // its slot carries the variable's capacity too
   if (mode == kModeVar || mode == kModeConst) {
@@ -103,7 +104,8 @@ static bool PushArgument(Direct &d, const ID *s, int i, Node *arg) {
   } else if (UsesRegisterProtocol(s) && RegisterSlotBytes(r, i) == 2) {
     if (!D_IsScalar(arg) || !D_ValueHL(d, arg))
       return false;
-    D_Emit(d, "push", "hl");
+    if (!inHL)
+      D_Emit(d, "push", "hl");
     return true;
   } else {
     int64_t low, high;
@@ -124,7 +126,8 @@ static bool PushArgument(Direct &d, const ID *s, int i, Node *arg) {
   }
   if (!UsesRegisterProtocol(s) || RegisterSlotBytes(r, i) == 4)
     D_Emit(d, "push", "de");
-  D_Emit(d, "push", "hl");
+  if (!inHL)
+    D_Emit(d, "push", "hl");
   return true;
 }
 

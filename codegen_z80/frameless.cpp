@@ -40,7 +40,7 @@ bool IsNthAfter(const AsmLine *line, int n, const Text &text) {
 }
 
 // The frame lines of one subroutine, [first, end): its prologue (with the
-// local area when it has one) and every "ld sp,ix / pop ix"; false when a
+// pushed last argument and the local area when it has them) and every "ld sp,ix / pop ix"; false when a
 // line needs the frame.
 bool FrameLines(AsmLine *first, AsmLine *end, std::vector<AsmLine *> &lines) {
   AsmLine *entry = first;
@@ -51,6 +51,12 @@ bool FrameLines(AsmLine *first, AsmLine *end, std::vector<AsmLine *> &lines) {
     return false;
   AsmLine *after = entry->next->next->next;
   lines = {entry, entry->next, entry->next->next};
+  // A last argument that came in hl is pushed right after the frame
+  // pointer is set (a statement's lines start with its source comment).
+  if (after != end && Instruction(after) == "push hl") {
+    lines.push_back(after);
+    after = after->next;
+  }
   if (Instruction(after).compare(0, 7, "ld hl,-") == 0 && IsNthAfter(after, 1, "add hl,sp") &&
       IsNthAfter(after, 2, "ld sp,hl"))
     lines.insert(lines.end(), {after, after->next, after->next->next});

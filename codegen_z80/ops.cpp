@@ -31,6 +31,11 @@ static Text SavedParentFrameByte(int byte) {
   return "(ix+" + DecimalText(kSavedParentFrameOffset + byte) + ")";
 }
 
+static const ID *LastParameter(const ID *s) {
+  const SubrRec *r = s->subr;
+  return r->params[r->paramCount - 1];
+}
+
 // Prologue: frame pointer, local area, the stack check of a program
 // compiled with {$s+} (before anything is written into the new frame), and
 // the parent-frame slot of a subroutine whose variables nested subroutines
@@ -42,6 +47,11 @@ static void Prologue(CG_State &st) {
   CG_Emit(st, "push", "ix", "");
   CG_Emit(st, "ld", "ix", "0");
   CG_Emit(st, "add", "ix", "sp");
+  const ID *inHL = LastArgumentInHL(st.currentSubr) ? LastParameter(st.currentSubr) : nullptr;
+  if (inHL) {
+    CG_Emit(st, "push", "hl", "");
+    localSize -= 2;
+  }
   if (localSize != 0) {
     CG_Emit(st, "ld", "hl", "-" + DecimalText(localSize));
     CG_Emit(st, "add", "hl", "sp");
@@ -56,6 +66,8 @@ static void Prologue(CG_State &st) {
   }
   if (mark != 0)
     CG_Emit(st, "ld", slot, "ix");
+  if (inHL && localSize == 0 && inHL->type && inHL->type->size == 2)
+    gWordInHL = inHL;
 }
 
 // The value and registers a function returns are left alone: bc only.
@@ -492,6 +504,10 @@ void CG_Op(CG_State &st, UasmOp *op) {
     op->resultPlace = CG_ResultInHL(op->ident) ? kPlaceHL : kPlaceReg32a;
     break;
   case uasmop_pushword: PushWord(st, op); break;
+  case uasmop_wordinhl:
+    CG_AccToHL(st, op);
+    op->resultPlace = kPlaceHL;
+    break;
   case uasmop_leave: Epilogue(st, op); break;
   case uasmop_nop: CG_Emit(st, "nop", "", ""); break;
   case uasmop_storeind: StoreIndirect(st, op); break;

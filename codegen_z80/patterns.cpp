@@ -624,6 +624,8 @@ PatternRule gRules[] = {
     {"cheap-return", "-O: the callee pops its parameters and returns by jp (hl)", nullptr},
     {"register-calls", "-O: 2-byte argument slots, a small result in hl, the caller pops",
      nullptr},
+    {"argument-in-hl", "-O: a register-protocol call passes its last 2-byte argument in hl",
+     nullptr},
     {"unused-subroutines", "-O: subroutines no kept line names any more are dropped", nullptr},
     {"parent-frame-slots", "-O: parent-frame slots no line reads are dropped, and their stores",
      nullptr},

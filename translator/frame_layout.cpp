@@ -36,10 +36,12 @@ static int64_t LayoutParameters(ID *s) {
     ID *p = r->params[i - 1];
     if (!p || !p->var)
       continue;
-    PlaceInFrame(p, a + 4);
+    bool inHL = i == r->paramCount && LastArgumentInHL(s); // pushed by the prologue
+    PlaceInFrame(p, inHL ? -2 : a + 4);
     if (ParameterTravelsByAddress(p->type))
       p->var->flags |= kVarByReference;
-    a += registerProtocol ? RegisterSlotBytes(r, i) : 4;
+    if (!inHL)
+      a += registerProtocol ? RegisterSlotBytes(r, i) : 4;
   }
   return a;
 }
@@ -66,6 +68,8 @@ static int64_t LayoutLocals(ID *s) {
   // Under the register protocol the unused bytes are kept only for the
   // saved parent-frame slot.
   int64_t b = UsesRegisterProtocol(s) && s->parentFrameMark == 0 ? 0 : kFrameUnusedBytes;
+  if (LastArgumentInHL(s))
+    b = 2;
   for (ID *c = s->firstChild; c; c = c->next) {
     int64_t size = TypeSize(c);
     if (NeedsLocalSlot(c) && (size == 1 || size == 2)) {
@@ -73,13 +77,19 @@ static int64_t LayoutLocals(ID *s) {
       PlaceInFrame(c, -b);
     }
   }
+  // The register protocol rounds only after a larger variable, so that a
+  // frame of bytes and words stays as small as they are.
+  bool packed = UsesRegisterProtocol(s);
   for (ID *c = s->firstChild; c; c = c->next) {
     int64_t size = TypeSize(c);
     if (NeedsLocalSlot(c) && size >= 3) {
       b += size;
       PlaceInFrame(c, -b);
+      if (packed)
+        b = RoundUpTo4(b);
     }
-    b = RoundUpTo4(b);
+    if (!packed)
+      b = RoundUpTo4(b);
   }
   return b;
 }

@@ -13,6 +13,7 @@ static const char *const kOpNames[kUasmCodeCount] = {
     "uasmop_and",        "uasmop_or",        "uasmop_xor",        "uasmop_shl",
     "uasmop_shr",        "uasmop_cmpgt",     "uasmop_cmpge",      "uasmop_cmplt",
     "uasmop_cmple",      "uasmop_cmpeq",     "uasmop_cmpne",      "uasmop_pushword",
+    "uasmop_wordinhl",
 };
 
 const char *UasmOpName(int32_t code) {

@@ -8,6 +8,12 @@
 // written against the general protocol, so a subroutine that holds an asm
 // block keeps that protocol, as does one whose label any asm block names
 // or whose address is taken: their callers cannot be known.
+//
+// The last argument, when its slot has 2 bytes, goes in hl instead; the
+// prologue pushes it as the first local (ix-2), so the caller drops one
+// slot fewer.  Not where the parent-frame slot takes those bytes, nor
+// under {$s+}, whose stack check comes before anything is written into
+// the frame.
 #include <unordered_set>
 
 #include "codegen_z80/codegen.h"
@@ -16,6 +22,7 @@
 namespace {
 
 std::unordered_set<const ID *> gRegisterCallees;
+std::unordered_set<const ID *> gArgumentInHL;
 
 struct ProgramFacts {
   Text asmText;                          // every asm line, one after another
@@ -74,10 +81,17 @@ bool Qualifies(const ID *s, const ProgramFacts &facts) {
   return facts.asmText.find(AsmNameText(s)) == Text::npos;
 }
 
+bool TakesArgumentInHL(const ID *s) {
+  const SubrRec *r = s->subr;
+  return r->paramCount > 0 && RegisterSlotBytes(r, r->paramCount) == 2 &&
+         s->parentFrameMark == 0 && !gLex.stackCheck;
+}
+
 } // namespace
 
 void ChooseRegisterCallees() {
   gRegisterCallees.clear();
+  gArgumentInHL.clear();
   if (!gOptions.optimize || !CG_UseRule("register-calls", false))
     return;
   ProgramFacts facts;
@@ -88,6 +102,8 @@ void ChooseRegisterCallees() {
     if (id->kind == kIdSubr && Qualifies(id, facts)) {
       gRegisterCallees.insert(id);
       CG_UseRule("register-calls");
+      if (TakesArgumentInHL(id) && CG_UseRule("argument-in-hl"))
+        gArgumentInHL.insert(id);
     }
 }
 
@@ -98,4 +114,9 @@ int32_t RegisterSlotBytes(const SubrRec *r, int i) {
   return r->paramModes[i - 1] != kModeValue || !t || t->size <= 2 ? 2 : 4;
 }
 
-void ResetRegisterCallees() { gRegisterCallees.clear(); }
+bool LastArgumentInHL(const ID *s) { return s && gArgumentInHL.count(s) != 0; }
+
+void ResetRegisterCallees() {
+  gRegisterCallees.clear();
+  gArgumentInHL.clear();
+}

@@ -147,7 +147,9 @@ void TranslateCall(Node *n) {
       TranslateAddress(arg);
     else
       TranslateExpr(arg);
-    if (UsesRegisterProtocol(s) && RegisterSlotBytes(r, i) == 2)
+    if (r && i == r->paramCount && LastArgumentInHL(s))
+      EmitText(uasmop_wordinhl, "", 2);
+    else if (UsesRegisterProtocol(s) && RegisterSlotBytes(r, i) == 2)
       EmitText(uasmop_pushword, "", 2);
     else
       EmitText(uasmop_pusharg, "", 4);

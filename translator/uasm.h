@@ -59,11 +59,12 @@ enum UasmCode : int32_t {
   uasmop_cmpeq = 41,
   uasmop_cmpne = 42,
   uasmop_pushword = 43,   // push the accumulator's low word as one 2-byte slot (-O)
+  uasmop_wordinhl = 44,   // the accumulator's low word into hl: a last argument (-O)
 };
 
-constexpr int32_t kUasmCodeCount = 44;
+constexpr int32_t kUasmCodeCount = 45;
 
-// The code's name ("uasmop_load"), or "uasmop_?" for a code outside 0..42.
+// The code's name ("uasmop_load"), or "uasmop_?" for a code outside 0..44.
 const char *UasmOpName(int32_t code);
 
 // ---- Op record ---------------------------------------------------------------------
@@ -169,6 +170,9 @@ bool UsesRegisterProtocol(const ID *s);
 // The bytes of parameter i's slot in such a subroutine: 2, or 4 for a
 // 4-byte value.
 int32_t RegisterSlotBytes(const SubrRec *r, int i);
+// Whether such a subroutine's last argument, of a 2-byte slot, travels in
+// hl: the caller pushes no slot, the prologue pushes hl as the first local.
+bool LastArgumentInHL(const ID *s);
 void ResetRegisterCallees();
 
 // ---- Readable dump --------------------------------------------------------------------

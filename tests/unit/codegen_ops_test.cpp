@@ -122,7 +122,7 @@ TEST_F(CodegenOpsTest, ObsoleteAndInvalidOpsAreReportedAndWaitForEnter) {
   in_.str("\n\n\n");
   General(Op(uasmop_allocstack));
   General(Op(uasmop_reserved21));
-  General(Op(44));
+  General(Op(45));
   EXPECT_TRUE(Emitted().empty());
   EXPECT_EQ(Output(), "TODO del \"uasmop_allocstack\"\nError in CG, op: \nError in CG, op: \n");
   EXPECT_EQ(ErrorCount(), 3); // the run fails: code is missing

@@ -138,7 +138,8 @@ TEST_F(TranslatorOpsTest, OpNamesCoverEveryCode) {
   EXPECT_STREQ(UasmOpName(uasmop_allocstack), "uasmop_allocstack");
   EXPECT_STREQ(UasmOpName(uasmop_reserved21), "uasmop_reserved21");
   EXPECT_STREQ(UasmOpName(uasmop_cmpne), "uasmop_cmpne");
-  EXPECT_STREQ(UasmOpName(44), "uasmop_?");
+  EXPECT_STREQ(UasmOpName(uasmop_wordinhl), "uasmop_wordinhl");
+  EXPECT_STREQ(UasmOpName(45), "uasmop_?");
 }
 
 } // namespace
