@@ -35,6 +35,8 @@ static bool KeepsHLAndMemory(const Text &m, const Text &x) {
 void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third) {
   if (!KeepsHLAndMemory(first, second))
     gWordInHL = nullptr;
+  if (CG_StackFrameOn())
+    CG_FollowStack(first, second, third);
   AsmLine *line = NewRecord<AsmLine>();
   line->first = NewHeapText(CutText(first));
   line->second = NewHeapText(CutText(second));

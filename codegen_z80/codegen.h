@@ -169,6 +169,28 @@ void CG_Op(CG_State &st, UasmOp *op);
 // argument slots after it; whether the callee leaves its value in hl.
 void CG_CallAndDropSlots(CG_State &st, const ID *callee, const Text &label);
 bool CG_ResultInHL(const ID *callee);
+// Drops bytes of stack: pops into the pair for a few, else sp moved
+// through hl (which is kept).
+void CG_DropStackBytes(CG_State &st, int32_t bytes, const char *pair);
+
+// ---- Stack frames (stack_frame.cpp, -O) -------------------------------------------
+
+// Whether the subroutine entered at the enter op gets a stack frame (a
+// register-protocol subroutine whose body is all direct code): no ix,
+// variables at sp+offset.
+bool CG_ChooseStackFrame(const CG_State &st, const UasmOp *enter);
+// Its locals' area; false when hl no longer holds the last argument.
+bool CG_StackFramePrologue(CG_State &st, bool argumentInHL);
+// The area dropped (hl kept) and the return.
+void CG_StackFrameEpilogue(CG_State &st);
+// Between the two: the variable's offset from sp at the current depth.
+bool CG_StackFrameOn();
+int32_t CG_StackOffset(const ID *v);
+// An emitted line's effect on the depth; bytes dropped by "ld sp,...".
+void CG_FollowStack(const Text &m, const Text &x, const Text &y);
+void CG_StackMoved(int32_t bytes);
+int32_t CG_StackDepth();
+void ResetStackFrame();
 // The tests that turn the flags of a compare into the boolean in a
 // (between "ld a,1" and "xor a").
 void CG_FlagTests(CG_State &st, int32_t code);
@@ -216,5 +238,6 @@ bool CG_PeepPushPop(AsmLine *line);
 bool CG_PeepExchangeTwice(AsmLine *line);
 bool CG_PeepJumpToNext(AsmLine *line);
 bool CG_PeepJumpToJump(AsmLine *line);
+bool CG_PeepJumpToReturn(AsmLine *line);
 bool CG_PeepStoreReload(AsmLine *line);
 bool CG_PeepCopyAgain(AsmLine *line);

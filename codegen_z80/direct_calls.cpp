@@ -135,11 +135,14 @@ bool D_Call(Direct &d, Node *n) {
   ID *s = n->id;
   if (!s || s->kind != kIdSubr || !s->subr || TravelsByAddress(n->size))
     return false;
+  int32_t depth = CG_StackDepth();
   for (int i = 1; i <= n->childCount; i++)
     if (!PushArgument(d, s, i, Child(n, i)))
       return false;
   if (d.st)
     CG_CallAndDropSlots(*d.st, s, AsmNameText(s));
+  if (d.st && !UsesRegisterProtocol(s))
+    CG_StackMoved(CG_StackDepth() - depth); // the callee popped its slots
   return true;
 }
 

@@ -3,9 +3,21 @@
 // stores in a, de and hl.
 #include "codegen_z80/direct.h"
 
+// An own variable of a subroutine on a stack frame, at sp+offset.
+static bool OnStack(Direct &d, const ID *v) {
+  return d.st && CG_StackFrameOn() && CG_IsFrameVar(v) && CG_IsOwnVar(*d.st, v);
+}
+
+// A word on top of the stack is read by a pop and a push back.
+static bool OnStackTop(Direct &d, const ID *v) {
+  return OnStack(d, v) && !CG_IsByReference(v) && CG_StackOffset(v) == 0;
+}
+
 D_Reach D_ReachOf(Direct &d, const ID *v, int32_t bytes) {
   if (!CG_IsFrameVar(v))
     return D_Reach::Fixed;
+  if (OnStack(d, v))
+    return D_Reach::Other;
   int32_t a = CG_Address(v);
   if (CG_IsOwnVar(*d.st, v) && !CG_IsByReference(v) && a > -kNearLimit &&
       a + bytes - 1 < kNearLimit)
@@ -24,6 +36,18 @@ Text D_FrameText(Direct &d, const ID *v, int32_t k) { return CG_FrameText(*d.st,
 void D_VarAddress(Direct &d, const ID *v) {
   if (!d.st)
     return;
+  if (OnStack(d, v)) {
+    D_Emit(d, "ld", "hl", DecimalText(CG_StackOffset(v)));
+    D_Emit(d, "add", "hl", "sp");
+    if (CG_IsByReference(v)) {
+      D_Emit(d, "ld", "c", "(hl)");
+      D_Emit(d, "inc", "hl");
+      D_Emit(d, "ld", "b", "(hl)");
+      D_Emit(d, "ld", "l", "c");
+      D_Emit(d, "ld", "h", "b");
+    }
+    return;
+  }
   int32_t a = CG_Address(v);
   if (CG_IsFrameVar(v) && CG_IsOwnVar(*d.st, v) && CG_IsByReference(v) && a > -kNearLimit &&
       a + 1 < kNearLimit) {
@@ -51,6 +75,11 @@ static void LoadVarA(Direct &d, const ID *v) {
 static void LoadVarDE(Direct &d, const ID *v) {
   if (!d.st)
     return;
+  if (OnStackTop(d, v)) {
+    D_Emit(d, "pop", "de");
+    D_Emit(d, "push", "de");
+    return;
+  }
   switch (D_ReachOf(d, v, 2)) {
   case D_Reach::Fixed: D_Emit(d, "ld", "de", D_FixedText(v, 0)); break;
   case D_Reach::Frame:
@@ -72,8 +101,15 @@ void D_LoadVarHL(Direct &d, const ID *v) {
   if (!d.st)
     return;
   D_Reach reach = D_ReachOf(d, v, 2);
-  if (reach != D_Reach::Other && gWordInHL == v && CG_UseRule("word-in-hl"))
+  bool known = reach != D_Reach::Other || (OnStack(d, v) && !CG_IsByReference(v));
+  if (known && gWordInHL == v && CG_UseRule("word-in-hl"))
     return;
+  if (OnStackTop(d, v)) {
+    D_Emit(d, "pop", "hl");
+    D_Emit(d, "push", "hl");
+    gWordInHL = v;
+    return;
+  }
   switch (reach) {
   case D_Reach::Fixed:
     D_Emit(d, "ld", "hl", D_FixedText(v, 0));
@@ -90,6 +126,8 @@ void D_LoadVarHL(Direct &d, const ID *v) {
     D_Emit(d, "inc", "hl");
     D_Emit(d, "ld", "h", "(hl)");
     D_Emit(d, "ld", "l", "a");
+    if (known)
+      gWordInHL = v;
     break;
   }
 }
@@ -106,6 +144,12 @@ static void StoreVarA(Direct &d, const ID *v) {
 }
 
 static void StoreVarHL(Direct &d, const ID *v) {
+  if (OnStackTop(d, v)) {
+    D_Emit(d, "pop", "de");
+    D_Emit(d, "push", "hl");
+    gWordInHL = v;
+    return;
+  }
   switch (D_ReachOf(d, v, 2)) {
   case D_Reach::Fixed:
     D_Emit(d, "ld", D_FixedText(v, 0), "hl");

@@ -40,14 +40,20 @@ static const ID *LastParameter(const ID *s) {
 // compiled with {$s+} (before anything is written into the new frame), and
 // the parent-frame slot of a subroutine whose variables nested subroutines
 // reach.
-static void Prologue(CG_State &st) {
+static void Prologue(CG_State &st, const UasmOp *op) {
+  const ID *inHL = LastArgumentInHL(st.currentSubr) ? LastParameter(st.currentSubr) : nullptr;
+  bool wordInHL = inHL && inHL->type && inHL->type->size == 2;
+  if (CG_ChooseStackFrame(st, op)) {
+    if (CG_StackFramePrologue(st, inHL != nullptr) && wordInHL)
+      gWordInHL = inHL;
+    return;
+  }
   int32_t localSize = st.currentSubr && st.currentSubr->subr ? st.currentSubr->subr->frameValue2 : 0;
   int mark = st.currentSubr ? st.currentSubr->parentFrameMark : 0;
   Text slot = "(parentframe" + DecimalText(mark) + ")";
   CG_Emit(st, "push", "ix", "");
   CG_Emit(st, "ld", "ix", "0");
   CG_Emit(st, "add", "ix", "sp");
-  const ID *inHL = LastArgumentInHL(st.currentSubr) ? LastParameter(st.currentSubr) : nullptr;
   if (inHL) {
     CG_Emit(st, "push", "hl", "");
     localSize -= 2;
@@ -66,7 +72,7 @@ static void Prologue(CG_State &st) {
   }
   if (mark != 0)
     CG_Emit(st, "ld", slot, "ix");
-  if (inHL && localSize == 0 && inHL->type && inHL->type->size == 2)
+  if (wordInHL && localSize == 0)
     gWordInHL = inHL;
 }
 
@@ -85,9 +91,7 @@ static bool ReturnsAddressInHL(const SubrRec *subr) {
   return t && TravelsByAddress(t->size);
 }
 
-// Drops bytes of argument slots from the stack: pops into the pair for a
-// few, else sp moved through hl (which is kept).
-static void DropStackBytes(CG_State &st, int32_t bytes, const char *pair) {
+void CG_DropStackBytes(CG_State &st, int32_t bytes, const char *pair) {
   if (bytes <= 8) {
     for (int32_t i = 0; i < bytes; i += 2)
       CG_Emit(st, "pop", pair, "");
@@ -97,6 +101,7 @@ static void DropStackBytes(CG_State &st, int32_t bytes, const char *pair) {
   CG_Emit(st, "ld", "hl", DecimalText(bytes));
   CG_Emit(st, "add", "hl", "sp");
   CG_Emit(st, "ld", "sp", "hl");
+  CG_StackMoved(bytes);
   CG_Emit(st, "ex", "de", "hl");
 }
 
@@ -104,7 +109,7 @@ static void DropStackBytes(CG_State &st, int32_t bytes, const char *pair) {
 // into hl, the parameter area popped or skipped, then a jump back.
 static void DropParametersAndReturn(CG_State &st, int32_t paramSize) {
   CG_Emit(st, "pop", "hl", "");
-  DropStackBytes(st, paramSize, "de");
+  CG_DropStackBytes(st, paramSize, "de");
   CG_Emit(st, "jp", "(hl)", "");
 }
 
@@ -119,6 +124,10 @@ static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
     if (place == kPlaceA || place == kPlaceHL)
       CG_AccToRegA(st, op);
   }
+  if (CG_StackFrameOn()) {
+    CG_StackFrameEpilogue(st);
+    return;
+  }
   RestoreParentFrame(st);
   // Statements leave the stack as they found it, and such a subroutine
   // holds no asm: with no locals, sp is back at the frame pointer.
@@ -131,7 +140,7 @@ static void ReturnInRegisters(CG_State &st, const UasmOp *op) {
 void CG_CallAndDropSlots(CG_State &st, const ID *callee, const Text &label) {
   CG_Emit(st, "call", label, "");
   if (UsesRegisterProtocol(callee))
-    DropStackBytes(st, callee->subr ? callee->subr->frameValue1 : 0, "bc");
+    CG_DropStackBytes(st, callee->subr ? callee->subr->frameValue1 : 0, "bc");
 }
 
 bool CG_ResultInHL(const ID *callee) {
@@ -481,7 +490,7 @@ void CG_Op(CG_State &st, UasmOp *op) {
   switch (op->code) {
   case uasmop_srcline: SourceComment(st, op); break;
   case uasmop_subrbegin: st.currentSubr = op->ident; break;
-  case uasmop_enter: Prologue(st); break;
+  case uasmop_enter: Prologue(st, op); break;
   case uasmop_label: CG_Emit(st, CG_OpName(op) + ":", "", ""); break;
   case uasmop_asmline: CG_Emit(st, CG_OpName(op), "", ""); break;
   case uasmop_defb: CG_Emit(st, "defb", CG_OpName(op), ""); break;

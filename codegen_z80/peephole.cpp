@@ -371,6 +371,42 @@ bool CG_PeepJumpToJump(AsmLine *line) {
   return true;
 }
 
+// jump-to-return: a jump to a label whose code is a ret, after at most
+// two pops, takes those lines itself; a conditional jump to a lone ret is
+// a conditional ret.
+//   in : jp L ... L: pop de / ret      out: pop de / ret ... L: pop de / ret
+//   in : jp nc,L ... L: ret            out: ret nc ... L: ret
+bool CG_PeepJumpToReturn(AsmLine *line) {
+  if (!(Is(line, "jp") || Is(line, "jr")))
+    return false;
+  bool conditional = HasTwoOperands(line);
+  auto found = gLabels.find(conditional ? Third(line) : Second(line));
+  if (found == gLabels.end())
+    return false;
+  auto nextInstruction = [](AsmLine *l) { // labels between are passed, not copied
+    for (l = NextCode(l); l && IsLabel(l); l = NextCode(l)) {
+    }
+    return l;
+  };
+  std::vector<AsmLine *> tail;
+  AsmLine *l = nextInstruction(found->second);
+  for (; Is(l, "pop") && IsFree(l) && tail.size() < 2; l = nextInstruction(l))
+    tail.push_back(l);
+  if (!Is(l, "ret") || !IsFree(l) || !Second(l).empty() || (conditional && !tail.empty()))
+    return false;
+  tail.push_back(l);
+  if (conditional) {
+    line->first = NewHeapText("ret");
+    line->third = nullptr;
+    return true;
+  }
+  AsmLine *at = line->prev;
+  Remove(line);
+  for (AsmLine *copy : tail)
+    at = InsertAfter(at, NewLine(First(copy), Second(copy), Third(copy)));
+  return true;
+}
+
 // store-reload: a value read back from where it was just stored.
 //   in : ld M,r / ld r,M           out: ld M,r
 //   e.g. ld (__reg32a),hl / ld hl,(__reg32a)  ->  ld (__reg32a),hl

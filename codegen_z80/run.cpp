@@ -124,6 +124,7 @@ void CG_Run(AsmLine *&list, UasmOp *ops) {
 void ResetCodeGenerator() {
   CG_ResetRules();
   ResetDirectCode();
+  ResetStackFrame();
   gWordInHL = nullptr;
   ResetPeephole();
   gAsmLineList = nullptr;

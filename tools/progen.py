@@ -2306,22 +2306,28 @@ class Generator:
         return ProcCall(setter, [self.int_expr(1)])
 
     def make_recursive(self):
-        """function f(n: byte; a: longint): longint, calling itself n times."""
+        """function f(n: byte; a: longint): longint, calling itself n times;
+        or on words, where it may call itself twice (2^n calls) and combine
+        the two results."""
         s = Sub(self.name("r"), None, True)
+        t = self.r.choice([LONGINT, LONGINT, WORD])
         n = Var(self.name("a"), BYTE, s, role="param")
-        a = Var(self.name("a"), LONGINT, s, role="param")
+        a = Var(self.name("a"), t, s, role="param")
         s.params = [n, a]
-        s.result = LONGINT
-        s.result_var = Var("result", LONGINT, s)
+        s.result = t
+        s.result_var = Var("result", t, s)
         s.recursive = True
         saved = (self.scope, self.sub, self.pure, self.loopvars)
         self.scope = [n, a]
         self.sub, self.pure, self.loopvars = s, True, []
-        step = self.int_expr(2)
+        step = self.int_expr(2 if t is LONGINT else self.r.randint(0, 1))
         self.scope, self.sub, self.pure, self.loopvars = saved
+        value = Call(s, [Bin("-", VarRef(n), Const(1)), Bin("+", VarRef(a), step)])
+        if t is WORD and self.chance(0.5):
+            other = Call(s, [Bin("-", VarRef(n), Const(1)), VarRef(a)])
+            value = Bin(self.r.choice(["+", "-", "xor"]), value, other)
         s.body = [If(Bin("=", VarRef(n), Const(0)), [Assign(VarRef(s.result_var), VarRef(a))],
-                     [Assign(VarRef(s.result_var),
-                             Call(s, [Bin("-", VarRef(n), Const(1)), Bin("+", VarRef(a), step)]))])]
+                     [Assign(VarRef(s.result_var), value)])]
         return s
 
     def make_nil_probe(self):
@@ -2426,7 +2432,7 @@ class Generator:
                     body.append(call)
         for s in self.funcs:
             if s.recursive:
-                body.append(WriteLn([StrConst(s.name + " "), Call(s, [Const(r.randint(0, 6)), self.int_const(LONGINT)])]))
+                body.append(WriteLn([StrConst(s.name + " "), Call(s, [Const(r.randint(0, 6)), self.int_const(s.result)])]))
         body += self.statements(r.randint(2, 6), 2)
         for v in p.globals:
             if v.role == "local":

@@ -85,11 +85,24 @@ TEST_F(PeepholeTest, PairsThatUndoEachOtherGoAndPushPopBecomesLoads) {
 }
 
 TEST_F(PeepholeTest, JumpsToTheNextLineOrToAJumpAreShortened) {
-  EXPECT_EQ(Peephole({"jp z,A", "A:", "jp nc,B", "ld a,1", "B:", "jp C", "C:", "ret"}),
-            (Lines{"A:", "   jp nc,C", "   ld a,1", "B:", "C:", "   ret"}));
+  EXPECT_EQ(Peephole({"jp z,A", "A:", "jp nc,B", "ld a,1", "B:", "jp C", "C:", "ld a,2", "ret"}),
+            (Lines{"A:", "   jp nc,C", "   ld a,1", "B:", "C:", "   ld a,2", "   ret"}));
   // A cycle of jumps is left as it is.
   Lines cycle = {"A:", "jp B", "nop", "B:", "jp A"};
   EXPECT_EQ(Peephole(cycle).size(), cycle.size());
+}
+
+TEST_F(PeepholeTest, JumpsToAReturnTakeItsLines) {
+  EXPECT_EQ(Peephole({"jp z,R", "jp P", "nop", "P:", "pop de", "R:", "ret"}),
+            (Lines{"   ret z", "   pop de", "   ret", "   nop", "P:", "   pop de", "R:",
+                   "   ret"}));
+  // Three pops, a ret with a condition, a conditional jump past a pop:
+  // each stays a jump.
+  Lines kept = {"jp A", "jp z,B", "jp C", "A:", "pop af", "pop bc", "pop de", "ret",
+                "B:", "pop de", "ret", "C:", "ret nc"};
+  EXPECT_EQ(Peephole(kept), Lines({"   jp A", "   jp z,B", "   jp C", "A:", "   pop af",
+                                   "   pop bc", "   pop de", "   ret", "B:", "   pop de",
+                                   "   ret", "C:", "   ret nc"}));
 }
 
 TEST_F(PeepholeTest, ReloadsAndCopiesOfUnchangedValuesGo) {
