@@ -33,10 +33,11 @@ static bool KeepsHLAndMemory(const Text &m, const Text &x) {
 }
 
 void CG_Emit(CG_State &st, const Text &first, const Text &second, const Text &third) {
+  const ID *known = gWordInHL;
   if (!KeepsHLAndMemory(first, second))
     gWordInHL = nullptr;
   if (CG_StackFrameOn())
-    CG_FollowStack(first, second, third);
+    CG_FollowStack(first, second, third, known);
   AsmLine *line = NewRecord<AsmLine>();
   line->first = NewHeapText(CutText(first));
   line->second = NewHeapText(CutText(second));

@@ -186,8 +186,9 @@ void CG_StackFrameEpilogue(CG_State &st);
 // Between the two: the variable's offset from sp at the current depth.
 bool CG_StackFrameOn();
 int32_t CG_StackOffset(const ID *v);
-// An emitted line's effect on the depth; bytes dropped by "ld sp,...".
-void CG_FollowStack(const Text &m, const Text &x, const Text &y);
+// An emitted line's effect on the depth (and, at a label, on what hl is
+// known to hold; known: before the line); bytes dropped by "ld sp,...".
+void CG_FollowStack(const Text &m, const Text &x, const Text &y, const ID *known);
 void CG_StackMoved(int32_t bytes);
 int32_t CG_StackDepth();
 void ResetStackFrame();

@@ -5,7 +5,9 @@
 // The code generator follows that depth through every emitted line; a
 // label must be reached at the same depth by every jump and by falling
 // through, which the direct code keeps by leaving the stack as it found
-// it at each statement's end.
+// it at each statement's end.  Such a body has no loop, so every jump to
+// a label comes before it: the word variable hl holds at every jump (and
+// when the code falls through) is known to be there after the label too.
 //
 // Layout: the arguments' slots lie above the return address, as they lie
 // above ix+2 in a frame, and the locals' area (2-byte aligned) right
@@ -20,11 +22,19 @@
 
 namespace {
 
+// What holds wherever a label is reached from.
+struct LabelFacts {
+  int32_t depth;
+  const ID *wordInHL; // nil: none, or not the same on every way
+  bool defined;
+};
+
 struct StackFrame {
   bool on = false;
   int32_t depth = 0; // bytes pushed since the prologue
   int32_t area = 0;  // bytes of the locals' area
-  std::unordered_map<Text, int32_t> labelDepth;
+  bool fallsThrough = true; // the last line may go on to the next
+  std::unordered_map<Text, LabelFacts> labels;
 };
 
 StackFrame gFrame;
@@ -69,13 +79,31 @@ bool BodyIsDirectAndShort(const UasmOp *enter, const ID *s) {
   return false;
 }
 
-void Mismatch() { ReportErrorLine("Error in CG, stack depth: "); }
+void Mismatch() { ReportErrorLine("Error in CG, stack frame: "); }
 
-// Every jump to a label, and the label itself, at one depth.
-void AtLabel(const Text &label) {
-  auto [at, added] = gFrame.labelDepth.emplace(label, gFrame.depth);
-  if (!added && at->second != gFrame.depth)
-    Mismatch();
+// A jump to the label with hl holding known: every way in at one depth.
+void JumpTo(const Text &label, const ID *known) {
+  auto [at, added] = gFrame.labels.emplace(label, LabelFacts{gFrame.depth, known, false});
+  if (added)
+    return;
+  if (at->second.depth != gFrame.depth || (at->second.defined && at->second.wordInHL != known))
+    Mismatch(); // a way in found after the label: hl was taken as known there
+  if (at->second.wordInHL != known)
+    at->second.wordInHL = nullptr;
+}
+
+// The label itself: what every way in agrees on holds after it.
+void Define(const Text &label, const ID *known) {
+  if (gFrame.fallsThrough)
+    JumpTo(label, known);
+  auto found = gFrame.labels.find(label);
+  if (found == gFrame.labels.end()) { // never reached: nothing is known
+    gFrame.labels.emplace(label, LabelFacts{gFrame.depth, nullptr, true});
+    return;
+  }
+  found->second.defined = true;
+  gFrame.depth = found->second.depth;
+  gWordInHL = CG_UseRule("word-in-hl", false) ? found->second.wordInHL : nullptr;
 }
 
 bool IsJump(const Text &m) { return m == "jp" || m == "jr" || m == "djnz"; }
@@ -91,13 +119,14 @@ bool CG_ChooseStackFrame(const CG_State &st, const UasmOp *enter) {
       gLex.stackCheck || !BodyIsDirectAndShort(enter, s) || !CG_UseRule("stack-frame", false))
     return false;
   CG_UseRule("stack-frame");
-  gFrame.area = (s->subr->frameValue2 + 1) / 2 * 2;
   return true;
 }
 
 // The locals' area: the last argument from hl first (its place is the
 // area's top word), then pushes of anything, or sp moved for a large one.
 bool CG_StackFramePrologue(CG_State &st, bool argumentInHL) {
+  gFrame = StackFrame{};
+  gFrame.area = (st.currentSubr->subr->frameValue2 + 1) / 2 * 2;
   int32_t rest = gFrame.area - (argumentInHL ? 2 : 0);
   if (argumentInHL)
     CG_Emit(st, "push", "hl", "");
@@ -136,9 +165,11 @@ void CG_StackMoved(int32_t bytes) {
     gFrame.depth -= bytes;
 }
 
-// What one emitted line does to the depth; "ld sp,..." only comes with a
+// What one emitted line does to the depth and what a label takes as
+// known (hl held known before the line); "ld sp,..." only comes with a
 // CG_StackMoved for the bytes it drops.
-void CG_FollowStack(const Text &m, const Text &x, const Text &y) {
+void CG_FollowStack(const Text &m, const Text &x, const Text &y, const ID *known) {
+  bool label = !m.empty() && m.back() == ':' && x.empty();
   if (m == "push") {
     gFrame.depth += 2;
   } else if (m == "pop") {
@@ -146,10 +177,12 @@ void CG_FollowStack(const Text &m, const Text &x, const Text &y) {
   } else if ((m == "inc" || m == "dec") && x == "sp") {
     gFrame.depth += m == "inc" ? -1 : 1;
   } else if (IsJump(m) && x != "(hl)") {
-    AtLabel(y.empty() ? x : y);
-  } else if (!m.empty() && m.back() == ':' && x.empty()) {
-    AtLabel(m.substr(0, m.size() - 1));
+    JumpTo(y.empty() ? x : y, known);
+  } else if (label) {
+    Define(m.substr(0, m.size() - 1), known);
   }
+  if (label || (!m.empty() && m[0] != ';'))
+    gFrame.fallsThrough = !(m == "ret" && x.empty()) && !((m == "jp" || m == "jr") && y.empty());
 }
 
 void ResetStackFrame() { gFrame = StackFrame{}; }

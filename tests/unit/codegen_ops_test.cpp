@@ -463,3 +463,36 @@ TEST_F(CodegenOpsTest, ComparisonsCallTheRoutineOfBothSignednessesAndMakeABoolea
     EXPECT_EQ(lines.back(), "   xor a");
   }
 }
+
+// A stack frame follows the depth through every line: a label reached at
+// two depths is refused, and what hl holds at every way into a label
+// still holds after it.
+TEST_F(CodegenOpsTest, StackFrameLabelsTakeWhatEveryWayInAgreesOn) {
+  in_.str("\n\n\n");
+  ID *n = Var(f_, "n_20", 2, -2);
+  ID *m = Var(f_, "m_21", 2, 4);
+  f_->subr->frameValue2 = 2;
+  ASSERT_TRUE(CG_StackFramePrologue(st_, true));
+  gWordInHL = n;
+  CG_Emit(st_, "jp", "nz", "A"); // hl holds n here
+  CG_Emit(st_, "push", "hl", "");
+  EXPECT_EQ(CG_StackOffset(n), 2);
+  EXPECT_EQ(CG_StackOffset(m), 6);
+  CG_Emit(st_, "pop", "hl", "");
+  CG_Emit(st_, "jp", "B", "");
+  CG_Emit(st_, "A:", "", "");
+  EXPECT_EQ(gWordInHL, n); // only the jump leads here
+  CG_Emit(st_, "ld", "hl", "5");
+  CG_Emit(st_, "B:", "", "");
+  EXPECT_EQ(gWordInHL, nullptr); // the jump to B knew nothing
+  EXPECT_EQ(Output(), "");
+  CG_Emit(st_, "push", "de", "");
+  CG_Emit(st_, "jp", "z", "C");
+  CG_Emit(st_, "pop", "de", "");
+  CG_Emit(st_, "C:", "", ""); // 2 bytes deeper by the jump than by falling through
+  EXPECT_EQ(Output(), "Error in CG, stack frame: \n");
+  CG_Emit(st_, "push", "de", "");
+  CG_StackFrameEpilogue(st_); // left with a byte pushed
+  EXPECT_EQ(ErrorCount(), 2);
+  EXPECT_FALSE(CG_StackFrameOn());
+}
