@@ -36,10 +36,11 @@ static const ID *LastParameter(const ID *s) {
   return r->params[r->paramCount - 1];
 }
 
-// Prologue: frame pointer, local area, the stack check of a program
-// compiled with {$s+} (before anything is written into the new frame), and
-// the parent-frame slot of a subroutine whose variables nested subroutines
-// reach.
+// Prologue: a stack frame (stack_frame.cpp) where it fits, else the frame
+// pointer, the last argument pushed from hl (-O), the local area, the
+// stack check of a program compiled with {$s+} (before anything is written
+// into the new frame), and the parent-frame slot of a subroutine whose
+// variables nested subroutines reach.
 static void Prologue(CG_State &st, const UasmOp *op) {
   const ID *inHL = LastArgumentInHL(st.currentSubr) ? LastParameter(st.currentSubr) : nullptr;
   bool wordInHL = inHL && inHL->type && inHL->type->size == 2;
