@@ -123,20 +123,6 @@ begin
   big := x4;
 end;
 
-procedure ordered(x, y: word);
-var
-  p, q: word;
-begin
-  p := x;
-  q := y;
-  if p > q then
-    swapw(p, q);
-  write(p);
-  write(' ');
-  write(q);
-  writeln;
-end;
-
 function mixed(a: word; b: byte; c: smallint): word;
 begin
   mixed := gcd(a, b) + clampb(b, 10, 20) * depth(a mod 7) + word(signedmid(c, -c));
@@ -182,8 +168,6 @@ begin
   shownext(-32767);
   writeln;
   writeln(big(65535), ' ', big(41));
-  ordered(9, 4);
-  ordered(4, 9);
   writeln(mixed(100, 15, -999));
   writeln(mixed(12, 30, 32767));
   writeln(countdown(5), ' ', countdown(0));
