@@ -1541,6 +1541,15 @@ __text_false:
 ; exit  : never returns
 __runerror:
    ld sp,07fffh
+; #end target
+; #target cpm zx
+; __runerror: stop the program with a run-time error: its message on a
+; line of its own, then back to the system with the error number
+; enter : a = error number, hl = its message (a short string)
+; exit  : never returns
+__runerror:
+   ld sp,(__stacktop)
+; #end target
    push af
    push hl
    ld a,(__lastchar)
@@ -1550,9 +1559,13 @@ __runerror:
    call __putstr
    call __putcrlf
    pop af
+; #target flat
    out (0ffh),a
 __runerror_park:
    jp __runerror_park
+; #end target
+; #target cpm zx
+   jp __exit
 ; #end target
 
 __text_div_zero:
@@ -2158,23 +2171,6 @@ __putdecw_print:
 ; __stacktop: the stack pointer the program began with
 __stacktop:
    defw 0
-
-; __runerror: stop the program with a run-time error: its message on a
-; line of its own, then back to the system with the error number
-; enter : a = error number, hl = its message (a short string)
-; exit  : never returns
-__runerror:
-   ld sp,(__stacktop)
-   push af
-   push hl
-   ld a,(__lastchar)
-   cp 10
-   call nz,__putcrlf
-   pop hl
-   call __putstr
-   call __putcrlf
-   pop af
-   jp __exit
 ; #end target
 ; #target cpm
 

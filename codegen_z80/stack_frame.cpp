@@ -114,7 +114,6 @@ bool CG_StackFrameOn() { return gFrame.on; }
 
 bool CG_ChooseStackFrame(const CG_State &st, const UasmOp *enter) {
   const ID *s = st.currentSubr;
-  gFrame = StackFrame{};
   if (!s || !s->subr || s->subr->isMain || !UsesRegisterProtocol(s) || s->parentFrameMark != 0 ||
       gLex.stackCheck || !BodyIsDirectAndShort(enter, s) || !CG_UseRule("stack-frame", false))
     return false;
